@@ -1,0 +1,97 @@
+#include "form.h"
+
+#include <QLocale>
+
+#include "calculation.h"
+#include "runtime/numbers.h"
+#include "runtime/runtime.h"
+
+namespace arquimedes {
+
+frmArquímedes::frmArquímedes(Values& values)
+    : Form({.name = "frmArquímedes", .caption = "Principi d'Arquímedes", .backColor = sys::TitleBarText}),
+      values_(values)
+{
+    HSBAlturaLíquid.onChange([this] { HSBAlturaLíquid_Change(); });
+    HSBDensitat.onChange([this] { HSBDensitat_Change(); });
+    cmdOmplir.onClick([this] { cmdOmplir_Click(); });
+    OptTriar.onClick([this](int index) { OptTriar_Click(index); });
+    cmdEsborrar.onClick([this] { cmdEsborrar_Click(); });
+    cmdIniciarMoviment.onClick([this] { cmdIniciarMoviment_Click(); });
+    cmdIniciarMoviment.makeCancelButton();
+    cmdSortir.onClick([this] { cmdSortir_Click(); });
+}
+
+void frmArquímedes::HSBAlturaLíquid_Change()
+{
+    lblAlturaL.setCaption(integerText(HSBAlturaLíquid.Value()) + " m");
+}
+
+void frmArquímedes::HSBDensitat_Change()
+{
+    const std::string point = QLocale().decimalPoint().toStdString();
+    lblDensitatValor.setCaption(decimalText(HSBDensitat.Value() / 10.0, point) + " kg/dm3");
+}
+
+void frmArquímedes::Càlcul()
+{
+    lblNomRecipient.setVisible(false);
+    const int h = HSBAlturaLíquid.Value();
+    values_.F = weight(HSBDensitat.Value(), h);
+    shpAlturaLíquid.setFillStyle(FillStyle::Solid);
+    shpAlturaLíquid.setHeight(coverHeight(h));
+    shpVaixell.setFillColor(kProduct);
+}
+
+void frmArquímedes::cmdOmplir_Click()
+{
+    Càlcul();
+}
+
+void frmArquímedes::OptTriar_Click(int index)
+{
+    lblPesProducte.setCaption(judgement(index, values_.F));
+    cmdIniciarMoviment.setEnabled(true);
+}
+
+void frmArquímedes::cmdEsborrar_Click()
+{
+    Cls();
+    shpVaixell.setHeight(1000);
+    shpVaixell.setTop(kRestTop);
+    shpVaixell.setFillColor(kCover);
+    shpAlturaLíquid.setHeight(0);
+    shpAlturaLíquid.setTop(kRestTop);
+    lblPesProducte.setCaption("");
+    cmdIniciarMoviment.setEnabled(false);
+    HSBDensitat.setValue(0);
+    HSBAlturaLíquid.setValue(0);
+}
+
+void frmArquímedes::cmdIniciarMoviment_Click()
+{
+    const float F = values_.F;
+    const int direction = motionDirection(F);
+    if (direction == 0) {
+        shpVaixell.setTop(kRestTop);
+        shpAlturaLíquid.setTop(kRestTop);
+    } else {
+        // One twip a step, from the rest position to the surface or the bottom.
+        const int end = direction < 0 ? kHighestTop : kLowestTop;
+        for (int y = kRestTop;; y += direction) {
+            shpVaixell.setTop(static_cast<float>(y));
+            shpAlturaLíquid.setFillStyle(FillStyle::Solid);
+            shpAlturaLíquid.setTop(static_cast<float>(y));
+            if (y == end) break;
+        }
+    }
+    lblPesProducte.setCaption(resultText(F));
+}
+
+void frmArquímedes::cmdSortir_Click()
+{
+    ShowStartupForm();
+    Unload();
+}
+
+}  // namespace arquimedes

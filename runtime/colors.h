@@ -1,0 +1,35 @@
+#pragma once
+// Colours as the forms write them: 24-bit values r + 256·g + 65536·b.
+
+#include <cstdint>
+
+namespace rt {
+
+using Color = std::uint32_t;
+
+// No colour given: the control takes its container's or its own default.
+inline constexpr Color kDefaultColor = 0xFFFFFFFFu;
+
+constexpr Color RGB(int r, int g, int b)
+{
+    return static_cast<Color>((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));
+}
+
+constexpr int redOf(Color c) { return static_cast<int>(c & 0xFF); }
+constexpr int greenOf(Color c) { return static_cast<int>((c >> 8) & 0xFF); }
+constexpr int blueOf(Color c) { return static_cast<int>((c >> 16) & 0xFF); }
+
+// The sixteen-colour palette; any other index raises InvalidArgument.
+Color QBColor(int index);
+
+// System colours, as the standard colour scheme paints them.
+namespace sys {
+inline constexpr Color Window = RGB(255, 255, 255);
+inline constexpr Color WindowText = RGB(0, 0, 0);
+inline constexpr Color TitleBarText = RGB(255, 255, 255);
+inline constexpr Color HighlightText = RGB(255, 255, 255);
+inline constexpr Color Highlight = RGB(0, 0, 128);
+inline constexpr Color ButtonFace = RGB(192, 192, 192);
+}  // namespace sys
+
+}  // namespace rt

@@ -1,0 +1,105 @@
+#include "control.h"
+
+#include <QPointer>
+#include <algorithm>
+
+#include "fonts.h"
+#include "form.h"
+#include "runtime.h"
+#include "twips.h"
+
+namespace rt {
+
+void Container::remove(Control& control)
+{
+    std::erase(controls_, &control);
+}
+
+void Container::restack()
+{
+    // raise() puts a widget on top, so go from the bottom-most up.
+    for (auto it = controls_.rbegin(); it != controls_.rend(); ++it)
+        if ((*it)->windowless()) (*it)->widget().raise();
+    if (DrawingSurface* surface = drawing()) surface->raise();
+    for (auto it = controls_.rbegin(); it != controls_.rend(); ++it)
+        if (!(*it)->windowless()) (*it)->widget().raise();
+}
+
+Control::Control(Container& container, const Props& props, QWidget* view, Kind kind)
+    : container_(container),
+      view_(view),
+      kind_(kind),
+      tabIndex_(props.tabIndex),
+      left_(props.left),
+      top_(props.top),
+      width_(props.width),
+      height_(props.height),
+      visible_(props.visible)
+{
+    view_->setParent(&container.area());
+    view_->setObjectName(QString::fromUtf8(props.name));
+    if (props.accessibleName != nullptr) view_->setAccessibleName(QString::fromUtf8(props.accessibleName));
+    view_->setGeometry(pixelRect(left_, top_, width_, height_));
+    container.add(*this);
+    view_->setVisible(visible_);
+}
+
+Control::~Control()
+{
+    container_.remove(*this);
+    delete view_;
+}
+
+QString Control::accessibleText() const
+{
+    return view_->accessibleName().isEmpty() ? name() : view_->accessibleName();
+}
+
+QRect Control::viewRect(float left, float top, float width, float height) const
+{
+    return pixelRect(left, top, width, height);
+}
+
+void Control::applyGeometry()
+{
+    view_->setGeometry(viewRect(left_, top_, width_, height_));
+}
+
+void Control::move(float left, float top, float width, float height)
+{
+    if (left == left_ && top == top_ && width == width_ && height == height_) return;
+    const QRect before = view_->geometry();
+    left_ = left, top_ = top, width_ = width, height_ = height;
+    applyGeometry();
+    const QRect after = view_->geometry();
+    repaint(after == before ? 0 : static_cast<long long>(before.width()) * before.height() + after.width() * after.height());
+}
+
+void Control::setVisible(bool visible)
+{
+    if (visible == visible_) return;
+    visible_ = visible;
+    view_->setVisible(visible);
+    repaint(static_cast<long long>(view_->width()) * view_->height());
+}
+
+void Control::changed()
+{
+    view_->update();
+    repaint(static_cast<long long>(view_->width()) * view_->height());
+}
+
+void Control::repaint(long long pixels)
+{
+    if (!form().loadFinished()) return;
+    if (windowless() && visible_)
+        if (DrawingSurface* surface = container_.drawing()) surface->erase(view_->geometry());
+    Runtime::instance().pacer().chargeProperty(pixels);
+}
+
+QFont fontFor(const Props& props, const Container& container)
+{
+    return toQFont(props.font.face != nullptr ? props.font : container.font());
+}
+
+}  // namespace rt

@@ -1,0 +1,101 @@
+#pragma once
+// What every control shares: its designer name, its place in twips in its
+// container, its visibility, and its place in the container's stacking.
+
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+#include <vector>
+
+#include "props.h"
+
+namespace rt {
+
+class Control;
+class Form;
+
+// A form or a picture box or frame: what holds controls.
+class Container {
+public:
+    virtual ~Container() = default;
+    virtual QWidget& area() = 0;
+    virtual Form& form() = 0;
+    // Only the form has a drawing surface; the rest return null.
+    virtual class DrawingSurface* drawing() { return nullptr; }
+
+    const FontSpec& font() const { return font_; }
+    Color backColor() const { return backColor_; }
+
+    void add(Control& control) { controls_.push_back(&control); }
+    void remove(Control& control);
+    // Designer order: where controls overlap, an earlier one lies above.
+    const std::vector<Control*>& controls() const { return controls_; }
+    // Windowless controls at the bottom in designer order, then the drawing
+    // surface (if any), then the windowed controls.
+    void restack();
+
+protected:
+    FontSpec font_;
+    Color backColor_ = kDefaultColor;
+
+private:
+    std::vector<Control*> controls_;
+};
+
+class Control {
+public:
+    enum class Kind { Windowless, Windowed };
+
+    // `view` is the widget that shows the control; the control owns it.
+    Control(Container& container, const Props& props, QWidget* view, Kind kind);
+    virtual ~Control();
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+
+    QWidget& widget() const { return *view_; }
+    Container& container() const { return container_; }
+    Form& form() const { return container_.form(); }
+    QString name() const { return view_->objectName(); }
+    bool windowless() const { return kind_ == Kind::Windowless; }
+    int tabIndex() const { return tabIndex_; }
+
+    float Left() const { return left_; }
+    float Top() const { return top_; }
+    float Width() const { return width_; }
+    float Height() const { return height_; }
+    void setLeft(float v) { move(v, top_, width_, height_); }
+    void setTop(float v) { move(left_, v, width_, height_); }
+    void setWidth(float v) { move(left_, top_, v, height_); }
+    void setHeight(float v) { move(left_, top_, width_, v); }
+    void move(float left, float top, float width, float height);
+
+    bool Visible() const { return visible_; }
+    void setVisible(bool visible);
+
+    // What a screen reader reads for the control.
+    virtual QString accessibleText() const;
+
+protected:
+    // The place of the view, in logical pixels, for given twips.
+    virtual QRect viewRect(float left, float top, float width, float height) const;
+    // To be called by a property setter that changed what the control shows.
+    void changed();
+    void applyGeometry();
+
+private:
+    // What every visible change brings: a windowless control paints over
+    // the drawing in its own area, and the change costs virtual time.
+    void repaint(long long pixels);
+
+    Container& container_;
+    QPointer<QWidget> view_;
+    Kind kind_;
+    int tabIndex_;
+    float left_, top_, width_, height_;
+    bool visible_;
+};
+
+// The font a control shows: its own, or its container's.
+QFont fontFor(const Props& props, const Container& container);
+
+}  // namespace rt

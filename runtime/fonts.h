@@ -1,0 +1,17 @@
+#pragma once
+// The faces the forms name, mapped to the faces bundled with the program,
+// so that text has the same metrics on every machine.
+
+#include <QFont>
+
+#include "props.h"
+
+namespace rt {
+
+// Registers the bundled faces; call once after the application object exists.
+void loadFonts();
+
+// The face and pixel size a form's font stands for (96 dots per inch).
+QFont toQFont(const FontSpec& spec);
+
+}  // namespace rt

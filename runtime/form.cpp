@@ -1,0 +1,272 @@
+#include "form.h"
+
+#include <QCloseEvent>
+#include <QIcon>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <algorithm>
+#include <cmath>
+
+#include "errors.h"
+#include "fonts.h"
+#include "pictures.h"
+#include "runtime.h"
+#include "twips.h"
+
+namespace rt {
+
+QColor toQColor(Color color)
+{
+    return QColor(redOf(color), greenOf(color), blueOf(color));
+}
+
+// ---- DrawingSurface --------------------------------------------------------
+
+DrawingSurface::DrawingSurface(QWidget& form) : QWidget(&form)
+{
+    setObjectName(QStringLiteral("dibuix"));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    const QSize size(toPixels(Form::kClientWidth), toPixels(Form::kClientHeight));
+    setGeometry(QRect(QPoint(0, 0), size));
+    const qreal scale = form.devicePixelRatioF();
+    image_ = QImage((QSizeF(size) * scale).toSize(), QImage::Format_ARGB32_Premultiplied);
+    image_.setDevicePixelRatio(1);
+    image_.fill(Qt::transparent);
+    scale_ = scale;
+}
+
+QPainter& DrawingSurface::painter()
+{
+    if (!painter_) painter_.emplace(&image_);
+    return *painter_;
+}
+
+void DrawingSurface::touched(const QRectF& deviceRect)
+{
+    const QRectF logical(deviceRect.topLeft() / scale_, deviceRect.size() / scale_);
+    dirty_ |= logical.toAlignedRect().adjusted(-1, -1, 1, 1);
+}
+
+void DrawingSurface::line(QPointF from, QPointF to, QColor color, int width)
+{
+    const int w = std::max(1, static_cast<int>(std::lround(width * scale_)));
+    QPainter& p = painter();
+    if (from.y() == to.y() || from.x() == to.x()) {
+        // Level and upright lines, the most common, as exact pixel runs.
+        const int x1 = static_cast<int>(std::min(from.x(), to.x())), x2 = static_cast<int>(std::max(from.x(), to.x()));
+        const int y1 = static_cast<int>(std::min(from.y(), to.y())), y2 = static_cast<int>(std::max(from.y(), to.y()));
+        const int half = (w - 1) / 2;
+        const bool level = from.y() == to.y();
+        const QRect r = level ? QRect(x1, y1 - half, x2 - x1 + 1, w) : QRect(x1 - half, y1, w, y2 - y1 + 1);
+        p.fillRect(r, color);
+        touched(r);
+        return;
+    }
+    QPen pen(color, w);
+    pen.setCapStyle(w > 1 ? Qt::RoundCap : Qt::SquareCap);
+    p.setPen(pen);
+    p.drawLine(from, to);
+    touched(QRectF(from, to).normalized().adjusted(-w, -w, w, w));
+}
+
+void DrawingSurface::box(QRectF r, QColor color, int width, bool filled)
+{
+    r = r.normalized();
+    if (filled) {
+        const QRect cells(QPoint(static_cast<int>(r.left()), static_cast<int>(r.top())),
+                          QPoint(static_cast<int>(r.right()), static_cast<int>(r.bottom())));
+        painter().fillRect(cells, color);
+        touched(cells);
+        return;
+    }
+    line(r.topLeft(), r.topRight(), color, width);
+    line(r.topRight(), r.bottomRight(), color, width);
+    line(r.bottomRight(), r.bottomLeft(), color, width);
+    line(r.bottomLeft(), r.topLeft(), color, width);
+}
+
+void DrawingSurface::clear()
+{
+    painter_.reset();
+    image_.fill(Qt::transparent);
+    dirty_ = rect();
+}
+
+void DrawingSurface::erase(const QRect& logicalRect)
+{
+    if (!logicalRect.isValid()) return;
+    const QRect r((logicalRect.topLeft() * scale_), (logicalRect.size() * scale_));
+    QPainter& p = painter();
+    p.setCompositionMode(QPainter::CompositionMode_Clear);
+    p.fillRect(r, Qt::transparent);
+    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    dirty_ |= logicalRect;
+}
+
+void DrawingSurface::flush()
+{
+    painter_.reset();
+    if (dirty_.isEmpty()) return;
+    update(dirty_);
+    dirty_ = QRect();
+}
+
+void DrawingSurface::paintEvent(QPaintEvent* event)
+{
+    painter_.reset();
+    QPainter p(this);
+    const QRect r = event->rect();
+    const QRectF source(QPointF(r.topLeft()) * scale_, QSizeF(r.size()) * scale_);
+    p.drawImage(QRectF(r), image_, source);
+}
+
+// ---- Form ------------------------------------------------------------------
+
+Form::Form(const FormProps& props) : surface_(*this)
+{
+    setObjectName(QString::fromUtf8(props.name));
+    setWindowTitle(QString::fromUtf8(props.caption));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setFixedSize(toPixels(kClientWidth), toPixels(kClientHeight));
+    font_ = props.font;
+    backColor_ = props.backColor;
+    setFont(toQFont(font_));
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, toQColor(backColor_));
+    setPalette(palette);
+    setAutoFillBackground(true);
+    if (props.icon != nullptr) setWindowIcon(QIcon(renderPicture(props.icon, 1)));
+}
+
+Form::~Form() = default;
+
+void Form::attach(FormInstanceBase* instance)
+{
+    instance_ = instance;
+}
+
+void Form::Unload()
+{
+    if (instance_ != nullptr)
+        instance_->Unload();
+    else
+        hide();
+}
+
+void Form::finishLoad()
+{
+    std::vector<Control*> all;
+    std::vector<Container*> containers{this};
+    for (size_t i = 0; i < containers.size(); ++i) {
+        containers[i]->restack();
+        for (Control* c : containers[i]->controls()) {
+            all.push_back(c);
+            if (auto* inner = dynamic_cast<Container*>(c)) containers.push_back(inner);
+        }
+    }
+    std::vector<Control*> tabStops;
+    for (Control* c : all)
+        if (!c->windowless() && c->tabIndex() >= 0 && (c->widget().focusPolicy() & Qt::TabFocus)) tabStops.push_back(c);
+    std::stable_sort(tabStops.begin(), tabStops.end(), [](auto* a, auto* b) { return a->tabIndex() < b->tabIndex(); });
+    for (size_t i = 1; i < tabStops.size(); ++i) setTabOrder(&tabStops[i - 1]->widget(), &tabStops[i]->widget());
+    for (Control* c : tabStops)
+        if (c->widget().isEnabled() && c->Visible()) {
+            c->widget().setFocus(Qt::OtherFocusReason);
+            break;
+        }
+    loadFinished_ = true;
+}
+
+void Form::closeEvent(QCloseEvent* event)
+{
+    if (instance_ == nullptr) return;  // a form outside the runtime closes as any window
+    event->ignore();
+    Runtime::instance().requestClose(*instance_);
+}
+
+void Form::mousePressEvent(QMouseEvent* event)
+{
+    pressed_ = event->button() == Qt::LeftButton;
+}
+
+void Form::mouseReleaseEvent(QMouseEvent* event)
+{
+    const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    pressed_ = false;
+    if (click && click_) Runtime::instance().dispatch(this, click_);
+}
+
+// ---- drawing ---------------------------------------------------------------
+
+QPointF Form::toDevice(float x, float y) const
+{
+    const double twipsX = static_cast<double>(x) * twipsPerUnitX_;
+    const double twipsY = static_cast<double>(y) - scaleTop_;
+    const double scale = surface_.scale() / kTwipsPerPixel;
+    return QPointF(std::floor(twipsX * scale + 0.5), std::floor(twipsY * scale + 0.5));
+}
+
+QColor Form::penColor(Color color) const
+{
+    return toQColor(color == kDefaultColor ? foreColor_ : color);
+}
+
+void Form::segment(float x1, float y1, float x2, float y2, Color color)
+{
+    const QPointF a = toDevice(x1, y1), b = toDevice(x2, y2);
+    surface_.line(a, b, penColor(color), drawWidth_);
+    const double length = std::abs(a.x() - b.x()) + std::abs(a.y() - b.y()) + 1;
+    Runtime::instance().pacer().chargeDrawing(static_cast<long long>(length * drawWidth_));
+    currentX_ = x2;
+    currentY_ = y2;
+}
+
+void Form::Line(float x1, float y1, float x2, float y2, Color color)
+{
+    segment(x1, y1, x2, y2, color);
+}
+
+void Form::LineTo(float x2, float y2, Color color)
+{
+    segment(currentX_, currentY_, x2, y2, color);
+}
+
+void Form::Box(float x1, float y1, float x2, float y2, Color color)
+{
+    const QPointF a = toDevice(x1, y1), b = toDevice(x2, y2);
+    surface_.box(QRectF(a, b), penColor(color), drawWidth_, false);
+    Runtime::instance().pacer().chargeDrawing(static_cast<long long>(2 * (std::abs(a.x() - b.x()) + std::abs(a.y() - b.y())) * drawWidth_));
+    currentX_ = x2;
+    currentY_ = y2;
+}
+
+void Form::FilledBox(float x1, float y1, float x2, float y2, Color color)
+{
+    const QPointF a = toDevice(x1, y1), b = toDevice(x2, y2);
+    surface_.box(QRectF(a, b), penColor(color), drawWidth_, true);
+    Runtime::instance().pacer().chargeDrawing(static_cast<long long>((std::abs(a.x() - b.x()) + 1) * (std::abs(a.y() - b.y()) + 1)));
+    currentX_ = x2;
+    currentY_ = y2;
+}
+
+void Form::Cls()
+{
+    surface_.clear();
+    currentX_ = currentY_ = 0;
+    Runtime::instance().pacer().chargeDrawing(0);
+}
+
+void Form::setDrawWidth(int pixels)
+{
+    if (pixels < 1 || pixels > 32767) throw InvalidPropertyValue();
+    drawWidth_ = pixels;
+}
+
+void Form::setScaleWidth(float units)
+{
+    if (units == 0) throw InvalidArgument();
+    twipsPerUnitX_ = kClientWidth / units;
+}
+
+}  // namespace rt

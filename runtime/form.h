@@ -1,0 +1,126 @@
+#pragma once
+// A form: a top-level window whose client area holds its controls and a
+// drawing surface, and its drawing methods.
+
+#include <QImage>
+#include <QPainter>
+#include <QWidget>
+#include <functional>
+#include <optional>
+
+#include "control.h"
+
+namespace rt {
+
+class FormInstanceBase;
+
+// The retained picture the form's Line method draws on. It lies above the
+// windowless controls and below the windowed ones, and keeps every drawing
+// until Cls, so uncovering the window never loses one.
+class DrawingSurface : public QWidget {
+public:
+    explicit DrawingSurface(QWidget& form);
+
+    // Device-pixel coordinates of the image.
+    void line(QPointF from, QPointF to, QColor color, int width);
+    void box(QRectF box, QColor color, int width, bool filled);
+    void clear();
+    // A windowless control paints over the drawing in its own area.
+    void erase(const QRect& logicalRect);
+    // Hands what was drawn since the last call to the window system.
+    void flush();
+
+    const QImage& image() const { return image_; }
+    // Device pixels per logical pixel.
+    qreal scale() const { return scale_; }
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    QPainter& painter();
+    void touched(const QRectF& deviceRect);
+
+    QImage image_;  // device pixels
+    qreal scale_ = 1;
+    std::optional<QPainter> painter_;
+    QRect dirty_;  // logical pixels
+};
+
+struct FormProps {
+    const char* name = "";
+    const char* caption = "";
+    Color backColor = sys::TitleBarText;
+    FontSpec font = {"MS Sans Serif", 8.25f};
+    const char* icon = nullptr;  // resource path of an SVG icon
+};
+
+class Form : public QWidget, public Container {
+public:
+    static constexpr float kClientWidth = 11880, kClientHeight = 8595;
+
+    explicit Form(const FormProps& props);
+    ~Form() override;
+
+    QWidget& area() override { return *this; }
+    Form& form() override { return *this; }
+    DrawingSurface* drawing() override { return &surface_; }
+
+    // Navigation.
+    void Unload();
+    void attach(FormInstanceBase* instance);
+    FormInstanceBase* instance() const { return instance_; }
+    bool loadFinished() const { return loadFinished_; }
+
+    // Drawing, in the form's scale (twips unless changed below).
+    void Cls();
+    void Line(float x1, float y1, float x2, float y2, Color color = kDefaultColor);
+    void LineTo(float x2, float y2, Color color = kDefaultColor);
+    void Box(float x1, float y1, float x2, float y2, Color color = kDefaultColor);
+    void FilledBox(float x1, float y1, float x2, float y2, Color color = kDefaultColor);
+
+    float CurrentX() const { return currentX_; }
+    float CurrentY() const { return currentY_; }
+    void setCurrentX(float x) { currentX_ = x; }
+    void setCurrentY(float y) { currentY_ = y; }
+    int DrawWidth() const { return drawWidth_; }
+    void setDrawWidth(int pixels);
+    Color ForeColor() const { return foreColor_; }
+    void setForeColor(Color color) { foreColor_ = color; }
+    float ScaleTop() const { return scaleTop_; }
+    void setScaleTop(float top) { scaleTop_ = top; }
+    // Horizontal scale: the client area is `units` drawing units wide.
+    void setScaleWidth(float units);
+    float twipsPerUnitX() const { return twipsPerUnitX_; }
+
+    void onClick(std::function<void()> handler) { click_ = std::move(handler); }
+
+    void flushDrawing() { surface_.flush(); }
+    // Stacking, tab order and first focus, once every control exists.
+    void finishLoad();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    QPointF toDevice(float x, float y) const;
+    QColor penColor(Color color) const;
+    void segment(float x1, float y1, float x2, float y2, Color color);
+
+    DrawingSurface surface_;
+    FormInstanceBase* instance_ = nullptr;
+    bool loadFinished_ = false;
+    bool pressed_ = false;
+    float currentX_ = 0, currentY_ = 0;
+    int drawWidth_ = 1;
+    Color foreColor_ = sys::WindowText;
+    float scaleTop_ = 0;
+    float twipsPerUnitX_ = 1;
+    std::function<void()> click_;
+};
+
+QColor toQColor(Color color);
+
+}  // namespace rt

@@ -1,0 +1,49 @@
+#include "pacer.h"
+
+#include <thread>
+
+namespace rt {
+
+Pacer::Pacer()
+{
+    setClock(nullptr, nullptr);
+}
+
+void Pacer::setClock(std::function<Nanos()> now, std::function<void(Nanos)> sleepUntil)
+{
+    using Clock = std::chrono::steady_clock;
+    now_ = now ? std::move(now) : [] { return std::chrono::duration_cast<Nanos>(Clock::now().time_since_epoch()); };
+    sleepUntil_ = sleepUntil ? std::move(sleepUntil) : [](Nanos t) { std::this_thread::sleep_until(Clock::time_point(t)); };
+}
+
+void Pacer::beginHandler()
+{
+    active_ = true;
+    frames_ = 0;
+    start_ = virtual_ = lastFrame_ = now_();
+}
+
+void Pacer::endHandler()
+{
+    active_ = false;
+}
+
+void Pacer::charge(Nanos cost)
+{
+    if (!active_) return;
+    virtual_ += cost;
+    if (!enabled_ || virtual_ - lastFrame_ < kFrame) return;
+    if (present_) present_();
+    ++frames_;
+    const Nanos now = now_();
+    if (virtual_ > now) {
+        sleepUntil_(virtual_);
+    } else {
+        // A slow machine: carry on from real time, keeping what was charged.
+        start_ += now - virtual_;
+        virtual_ = now;
+    }
+    lastFrame_ = virtual_;
+}
+
+}  // namespace rt

@@ -1,0 +1,186 @@
+#include "runtime.h"
+
+#include <QCoreApplication>
+#include <QMessageBox>
+#include <algorithm>
+
+#include "errors.h"
+#include "form.h"
+
+namespace rt {
+
+struct Runtime::HandlerScope {
+    Runtime& rt;
+    explicit HandlerScope(Runtime& r) : rt(r)
+    {
+        if (rt.depth_++ == 0) rt.pacer_.beginHandler();
+    }
+    ~HandlerScope()
+    {
+        if (--rt.depth_ == 0) {
+            rt.pacer_.endHandler();
+            for (Form* w : rt.loadedWindows()) w->flushDrawing();
+        }
+    }
+};
+
+Runtime& Runtime::instance()
+{
+    static Runtime runtime;
+    return runtime;
+}
+
+Runtime::Runtime()
+{
+    pacer_.setPresenter([this] { present(); });
+    reporter_ = [](const QString& message) { QMessageBox::critical(nullptr, QStringLiteral("Ondarell"), message); };
+}
+
+void Runtime::present()
+{
+    for (Form* w : loadedWindows()) w->flushDrawing();
+    // Paints what changed; user input stays queued until the handler ends.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void Runtime::dispatch(QWidget* origin, std::function<void()> handler)
+{
+    if (ended_) return;
+    if (depth_ > 0) {
+        waiting_.emplace_back(origin, std::move(handler));
+        return;
+    }
+    {
+        HandlerScope scope(*this);
+        try {
+            handler();
+        } catch (const EndSignal&) {
+        } catch (const RuntimeError& e) {
+            reporter_(QStringLiteral("Error d'execució '%1':\n\n%2").arg(e.number()).arg(QString::fromUtf8(e.what())));
+            endProgram(1);
+        } catch (const std::exception& e) {
+            reporter_(QStringLiteral("Error d'execució:\n\n%1").arg(QString::fromUtf8(e.what())));
+            endProgram(1);
+        }
+    }
+    afterHandlers();
+}
+
+void Runtime::afterHandlers()
+{
+    while (!ended_ && !waiting_.empty()) {
+        auto [origin, handler] = std::move(waiting_.front());
+        waiting_.pop_front();
+        // An event of a window that was unloaded meanwhile is dropped.
+        if (origin && origin->window()->isVisible()) dispatch(origin, std::move(handler));
+    }
+    while (!ended_ && !closeRequests_.empty()) {
+        FormInstanceBase* form = closeRequests_.front();
+        closeRequests_.erase(closeRequests_.begin());
+        if (std::find(forms_.begin(), forms_.end(), form) != forms_.end()) form->Unload();
+    }
+    if (!ended_ && startup_ != nullptr && loadedForms() == 0) endProgram(0);
+}
+
+void Runtime::start(FormInstanceBase& startup)
+{
+    ended_ = false;
+    exitCode_ = 0;
+    startup_ = &startup;
+    waiting_.clear();
+    closeRequests_.clear();
+    startup.Show();
+}
+
+void Runtime::showStartupForm()
+{
+    if (startup_ != nullptr) startup_->Show();
+}
+
+void Runtime::requestClose(FormInstanceBase& form)
+{
+    if (ended_) return;
+    closeRequests_.push_back(&form);
+    if (depth_ == 0) afterHandlers();
+}
+
+void Runtime::End()
+{
+    endProgram(0);
+    if (depth_ > 0) throw EndSignal{};
+}
+
+void Runtime::endProgram(int exitCode)
+{
+    if (ended_) return;
+    ended_ = true;
+    exitCode_ = exitCode;
+    waiting_.clear();
+    closeRequests_.clear();
+    for (FormInstanceBase* form : forms_) form->Unload();
+    QCoreApplication::exit(exitCode);
+}
+
+int Runtime::loadedForms() const
+{
+    return static_cast<int>(std::count_if(forms_.begin(), forms_.end(), [](auto* f) { return f->loaded(); }));
+}
+
+std::vector<Form*> Runtime::loadedWindows() const
+{
+    std::vector<Form*> windows;
+    for (FormInstanceBase* form : forms_)
+        if (form->loaded()) windows.push_back(form->window());
+    return windows;
+}
+
+void Runtime::add(FormInstanceBase* form)
+{
+    forms_.push_back(form);
+}
+
+void Runtime::remove(FormInstanceBase* form)
+{
+    std::erase(forms_, form);
+    std::erase(closeRequests_, form);
+    if (startup_ == form) startup_ = nullptr;
+}
+
+FormInstanceBase::FormInstanceBase()
+{
+    Runtime::instance().add(this);
+}
+
+FormInstanceBase::~FormInstanceBase()
+{
+    Runtime::instance().remove(this);
+    delete window_;
+    for (const QPointer<Form>& w : retired_) delete w.data();
+}
+
+void FormInstanceBase::Show()
+{
+    if (window_ == nullptr) {
+        window_ = create();
+        window_->attach(this);
+    }
+    window_->show();
+    window_->raise();
+    window_->activateWindow();
+}
+
+void FormInstanceBase::Unload()
+{
+    if (window_ == nullptr) return;
+    Form* w = window_;
+    window_ = nullptr;
+    w->attach(nullptr);
+    w->hide();
+    // Deleted once control is back in the event loop, so that a handler of
+    // this very form runs on safely.
+    w->deleteLater();
+    std::erase_if(retired_, [](const QPointer<Form>& p) { return p.isNull(); });
+    retired_.emplace_back(w);
+}
+
+}  // namespace rt

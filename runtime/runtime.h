@@ -1,0 +1,134 @@
+#pragma once
+// The form runtime: dispatch of events to handlers, form lifetimes, the end
+// of the program and the reporting of run-time errors.
+
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "pacer.h"
+
+namespace rt {
+
+class Form;
+class FormInstanceBase;
+
+class Runtime {
+public:
+    static Runtime& instance();
+
+    // Runs the handler of a user action or a window-system event. One
+    // handler runs at a time: what arrives while another runs (a screen
+    // reader pressing a button, say) waits until it has ended. A run-time
+    // error escaping the handler is reported and ends the program.
+    void dispatch(QWidget* origin, std::function<void()> handler);
+    bool inHandler() const { return depth_ > 0; }
+
+    // Shows the start-up form; the program runs until End or until no form
+    // is loaded.
+    void start(FormInstanceBase& startup);
+    void showStartupForm();
+    // A window's close box: unloads the form, after the running handler.
+    void requestClose(FormInstanceBase& form);
+    // Ends the program at once: every form is unloaded and no further
+    // handler runs. Inside a handler, the rest of that handler is skipped.
+    void End();
+    bool ended() const { return ended_; }
+    int exitCode() const { return exitCode_; }
+
+    int loadedForms() const;
+    std::vector<Form*> loadedWindows() const;
+
+    Pacer& pacer() { return pacer_; }
+    // Where run-time error messages go; by default a message box.
+    void setErrorReporter(std::function<void(const QString&)> reporter) { reporter_ = std::move(reporter); }
+
+    void add(FormInstanceBase* form);
+    void remove(FormInstanceBase* form);
+
+private:
+    Runtime();
+    struct HandlerScope;
+    struct EndSignal {};
+    void endProgram(int exitCode);
+    void afterHandlers();
+    void present();
+
+    int depth_ = 0;
+    bool ended_ = false;
+    int exitCode_ = 0;
+    FormInstanceBase* startup_ = nullptr;
+    std::vector<FormInstanceBase*> forms_;
+    std::deque<std::pair<QPointer<QWidget>, std::function<void()>>> waiting_;
+    std::vector<FormInstanceBase*> closeRequests_;
+    Pacer pacer_;
+    std::function<void(const QString&)> reporter_;
+};
+
+// One program-wide instance of a form: its window exists from Show to
+// Unload, while the form's values (held by the typed subclass) last as long
+// as the instance.
+class FormInstanceBase {
+public:
+    FormInstanceBase();
+    virtual ~FormInstanceBase();
+    FormInstanceBase(const FormInstanceBase&) = delete;
+    FormInstanceBase& operator=(const FormInstanceBase&) = delete;
+
+    // Loads the form from its design-time properties if needed and shows it.
+    void Show();
+    // Destroys the window and its controls; safe from the form's own
+    // handler, which runs on.
+    void Unload();
+    bool loaded() const { return window_ != nullptr; }
+    Form* window() const { return window_; }
+
+protected:
+    virtual Form* create() = 0;
+
+private:
+    Form* window_ = nullptr;
+    std::vector<QPointer<Form>> retired_;  // unloaded, awaiting deletion
+};
+
+template <class Window, class Values = void>
+class FormInstance : public FormInstanceBase {
+public:
+    FormInstance() = default;
+    explicit FormInstance(Values values) : values_(std::move(values)) {}
+    ~FormInstance() override = default;
+    Values& values() { return values_; }
+    Window* window() const { return static_cast<Window*>(FormInstanceBase::window()); }
+
+protected:
+    Form* create() override { return new Window(values_); }
+
+private:
+    Values values_{};
+};
+
+template <class Window>
+class FormInstance<Window, void> : public FormInstanceBase {
+public:
+    Window* window() const { return static_cast<Window*>(FormInstanceBase::window()); }
+
+protected:
+    Form* create() override { return new Window(); }
+};
+
+// The runtime's statements as form code writes them.
+inline void ShowStartupForm()
+{
+    Runtime::instance().showStartupForm();
+}
+
+inline void End()
+{
+    Runtime::instance().End();
+}
+
+}  // namespace rt

@@ -1,0 +1,20 @@
+#include "startup.h"
+
+#include <QApplication>
+#include <QStyleFactory>
+
+#include "fonts.h"
+
+void ondarellInitAssets();
+
+namespace rt {
+
+void prepareApplication(QApplication& app)
+{
+    ondarellInitAssets();
+    loadFonts();
+    app.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    app.setQuitOnLastWindowClosed(false);
+}
+
+}  // namespace rt

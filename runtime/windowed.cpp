@@ -1,0 +1,320 @@
+#include "windowed.h"
+
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QShortcut>
+
+#include "errors.h"
+#include "form.h"
+#include "pictures.h"
+#include "runtime.h"
+
+namespace rt {
+namespace {
+
+// Windowed controls fill their background with their own colour, or their
+// container's when the form gives none.
+void paintBackground(QWidget& view, Color color, Color fallback)
+{
+    const Color c = color == kDefaultColor ? fallback : color;
+    if (c == kDefaultColor) return;
+    QPalette palette = view.palette();
+    palette.setColor(QPalette::Window, toQColor(c));
+    palette.setColor(QPalette::Button, toQColor(c));
+    view.setPalette(palette);
+    view.setAutoFillBackground(true);
+}
+
+int shiftState(Qt::KeyboardModifiers m)
+{
+    return (m & Qt::ShiftModifier ? 1 : 0) | (m & Qt::ControlModifier ? 2 : 0) | (m & Qt::AltModifier ? 4 : 0);
+}
+
+}  // namespace
+
+int keyCode(int qtKey)
+{
+    if ((qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) || (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9)) return qtKey;
+    if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F16) return 112 + (qtKey - Qt::Key_F1);
+    switch (qtKey) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return 13;
+    case Qt::Key_Escape: return 27;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab: return 9;
+    case Qt::Key_Backspace: return 8;
+    case Qt::Key_Space: return 32;
+    case Qt::Key_PageUp: return 33;
+    case Qt::Key_PageDown: return 34;
+    case Qt::Key_End: return 35;
+    case Qt::Key_Home: return 36;
+    case Qt::Key_Left: return 37;
+    case Qt::Key_Up: return 38;
+    case Qt::Key_Right: return 39;
+    case Qt::Key_Down: return 40;
+    case Qt::Key_Insert: return 45;
+    case Qt::Key_Delete: return 46;
+    case Qt::Key_Shift: return 16;
+    case Qt::Key_Control: return 17;
+    case Qt::Key_Alt: return 18;
+    case Qt::Key_Period: return 190;
+    case Qt::Key_Comma: return 188;
+    case Qt::Key_Minus: return 189;
+    default: return 0;
+    }
+}
+
+// ---- Button ----------------------------------------------------------------
+
+class Button::View : public QPushButton {
+public:
+    explicit View(const char* caption) : QPushButton(QString::fromUtf8(caption)) {}
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+        if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+            click();
+            return;
+        }
+        QPushButton::keyPressEvent(event);
+    }
+};
+
+Button::Button(Container& container, const Props& props)
+    : Control(container, props, new View(props.caption), Kind::Windowed)
+{
+    auto& view = static_cast<View&>(widget());
+    view.setFont(fontFor(props, container));
+    view.setEnabled(props.enabled);
+    view.setAutoDefault(false);
+    QObject::connect(&view, &QPushButton::clicked, [this] { clicked(); });
+}
+
+void Button::clicked()
+{
+    if (click_) Runtime::instance().dispatch(&widget(), click_);
+}
+
+bool Button::Enabled() const
+{
+    return widget().isEnabled();
+}
+
+void Button::setEnabled(bool enabled)
+{
+    if (enabled == Enabled()) return;
+    widget().setEnabled(enabled);
+    changed();
+}
+
+void Button::SetFocus()
+{
+    widget().setFocus(Qt::OtherFocusReason);
+}
+
+QString Button::Caption() const
+{
+    return static_cast<const QPushButton&>(widget()).text();
+}
+
+void Button::makeCancelButton()
+{
+    auto* shortcut = new QShortcut(QKeySequence(Qt::Key_Escape), &form());
+    QObject::connect(shortcut, &QShortcut::activated, &widget(), [this] {
+        if (Enabled() && Visible()) static_cast<QPushButton&>(widget()).click();
+    });
+}
+
+// ---- HScrollBar ------------------------------------------------------------
+
+HScrollBar::HScrollBar(Container& container, const Props& props)
+    : Control(container, props, new QScrollBar(Qt::Horizontal), Kind::Windowed)
+{
+    QScrollBar& b = bar();
+    b.setRange(props.min, props.max);
+    b.setSingleStep(props.smallChange);
+    b.setPageStep(props.largeChange);
+    b.setValue(props.value);
+    b.setTracking(false);
+    b.setEnabled(props.enabled);
+    b.setFocusPolicy(Qt::StrongFocus);
+    QObject::connect(&b, &QScrollBar::valueChanged, [this] {
+        if (!settingValue_ && change_) Runtime::instance().dispatch(&widget(), change_);
+    });
+}
+
+QScrollBar& HScrollBar::bar() const
+{
+    return static_cast<QScrollBar&>(widget());
+}
+
+int HScrollBar::Value() const
+{
+    return bar().value();
+}
+
+int HScrollBar::Min() const
+{
+    return bar().minimum();
+}
+
+int HScrollBar::Max() const
+{
+    return bar().maximum();
+}
+
+void HScrollBar::setValue(int value)
+{
+    if (value < Min() || value > Max()) throw InvalidPropertyValue();
+    if (value == Value()) return;
+    settingValue_ = true;
+    bar().setValue(value);
+    settingValue_ = false;
+    changed();
+    if (change_) change_();
+}
+
+// ---- TextBox ---------------------------------------------------------------
+
+class TextBox::View : public QLineEdit {
+public:
+    explicit View(TextBox& box) : box_(box) {}
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if (box_.keyDown_) {
+            const int code = keyCode(event->key()), shift = shiftState(event->modifiers());
+            Runtime::instance().dispatch(this, [this, code, shift] { box_.keyDown_(code, shift); });
+        }
+        QLineEdit::keyPressEvent(event);
+    }
+    void mouseReleaseEvent(QMouseEvent* event) override
+    {
+        QLineEdit::mouseReleaseEvent(event);
+        if (box_.click_ && rect().contains(event->position().toPoint())) Runtime::instance().dispatch(this, box_.click_);
+    }
+
+private:
+    TextBox& box_;
+};
+
+TextBox::TextBox(Container& container, const Props& props)
+    : Control(container, props, new View(*this), Kind::Windowed)
+{
+    auto& view = static_cast<View&>(widget());
+    view.setFont(fontFor(props, container));
+    view.setText(QString::fromUtf8(props.caption));
+    view.setFrame(true);
+}
+
+QString TextBox::Text() const
+{
+    return static_cast<const QLineEdit&>(widget()).text();
+}
+
+void TextBox::setText(const QString& text)
+{
+    if (text == Text()) return;
+    static_cast<QLineEdit&>(widget()).setText(text);
+    changed();
+}
+
+void TextBox::SetFocus()
+{
+    widget().setFocus(Qt::OtherFocusReason);
+}
+
+// ---- PictureBox ------------------------------------------------------------
+
+class PictureBox::View : public QFrame {
+public:
+    explicit View(const char* picture) : picture_(picture) {}
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        QFrame::paintEvent(event);
+        if (picture_ == nullptr) return;
+        if (pixmap_.isNull()) pixmap_ = renderPicture(picture_, devicePixelRatioF());
+        QPainter p(this);
+        p.drawPixmap(contentsRect().topLeft(), pixmap_);
+    }
+
+private:
+    const char* picture_;
+    QPixmap pixmap_;
+};
+
+PictureBox::PictureBox(Container& container, const Props& props)
+    : Control(container, props, new View(props.picture), Kind::Windowed)
+{
+    auto& view = static_cast<View&>(widget());
+    if (props.border) view.setFrameStyle(QFrame::Box | QFrame::Plain);
+    font_ = props.font.face != nullptr ? props.font : container.font();
+    backColor_ = props.backColor == kDefaultColor ? sys::ButtonFace : props.backColor;
+    paintBackground(view, backColor_, kDefaultColor);
+    view.setFocusPolicy(Qt::NoFocus);
+    if (props.description != nullptr) view.setAccessibleDescription(QString::fromUtf8(props.description));
+}
+
+// ---- Frame -----------------------------------------------------------------
+
+Frame::Frame(Container& container, const Props& props)
+    : Control(container, props, new QGroupBox(QString::fromUtf8(props.caption)), Kind::Windowed)
+{
+    QWidget& view = widget();
+    font_ = props.font.face != nullptr ? props.font : container.font();
+    backColor_ = props.backColor == kDefaultColor ? container.backColor() : props.backColor;
+    view.setFont(fontFor(props, container));
+    paintBackground(view, backColor_, kDefaultColor);
+}
+
+// ---- OptionButton ----------------------------------------------------------
+
+OptionButton::OptionButton(Container& container, const Props& props)
+    : Control(container, props, new QRadioButton(QString::fromUtf8(props.caption)), Kind::Windowed)
+{
+    widget().setFont(fontFor(props, container));
+    paintBackground(widget(), props.backColor, container.backColor());
+}
+
+QRadioButton& OptionButton::button() const
+{
+    return static_cast<QRadioButton&>(widget());
+}
+
+bool OptionButton::Value() const
+{
+    return button().isChecked();
+}
+
+void OptionButton::setValue(bool value)
+{
+    if (value == Value()) return;
+    button().setChecked(value);
+    changed();
+}
+
+OptionArray::OptionArray(Container& container, const char* name, std::initializer_list<Props> buttons)
+{
+    int index = 0;
+    for (Props props : buttons) {
+        const std::string element = std::string(name) + "(" + std::to_string(index) + ")";
+        props.name = element.c_str();
+        auto& button = *buttons_.emplace_back(std::make_unique<OptionButton>(container, props));
+        QObject::connect(&button.button(), &QRadioButton::clicked, [this, &button, index] {
+            if (click_) Runtime::instance().dispatch(&button.widget(), [this, index] { click_(index); });
+        });
+        ++index;
+    }
+}
+
+}  // namespace rt

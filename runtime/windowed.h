@@ -1,0 +1,128 @@
+#pragma once
+// Windowed controls: real widgets of the window system, above everything
+// the form draws. Their events reach the form's handlers through the
+// runtime, one handler at a time.
+
+#include <QString>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "control.h"
+
+class QPushButton;
+class QScrollBar;
+class QLineEdit;
+class QGroupBox;
+class QRadioButton;
+
+namespace rt {
+
+class Button : public Control {
+public:
+    Button(Container& container, const Props& props);
+
+    bool Enabled() const;
+    void setEnabled(bool enabled);
+    void SetFocus();
+    QString Caption() const;
+    // Clicked by the mouse, by its access key, by Enter or Space while it
+    // has the focus, and as the form's cancel button by Escape.
+    void onClick(std::function<void()> handler) { click_ = std::move(handler); }
+    void makeCancelButton();
+
+private:
+    class View;
+    friend class View;
+    void clicked();
+    std::function<void()> click_;
+};
+
+class HScrollBar : public Control {
+public:
+    HScrollBar(Container& container, const Props& props);
+
+    int Value() const;
+    // Runs the Change handler before it returns when the value changes.
+    void setValue(int value);
+    int Min() const;
+    int Max() const;
+    // Runs when the value changes: an arrow or a page click, a key, the
+    // thumb released (not while it is dragged), or the program.
+    void onChange(std::function<void()> handler) { change_ = std::move(handler); }
+
+private:
+    QScrollBar& bar() const;
+    std::function<void()> change_;
+    bool settingValue_ = false;
+};
+
+class TextBox : public Control {
+public:
+    TextBox(Container& container, const Props& props);
+
+    QString Text() const;
+    void setText(const QString& text);
+    void setText(const char* text) { setText(QString::fromUtf8(text)); }
+    std::string textUtf8() const { return Text().toStdString(); }
+    void SetFocus();
+    // Key codes as the forms know them: 13 for Enter, 65 for A...; shift is
+    // 1 for Shift, 2 for Ctrl, 4 for Alt, added together.
+    void onKeyDown(std::function<void(int keyCode, int shift)> handler) { keyDown_ = std::move(handler); }
+    void onClick(std::function<void()> handler) { click_ = std::move(handler); }
+
+private:
+    class View;
+    friend class View;
+    std::function<void(int, int)> keyDown_;
+    std::function<void()> click_;
+};
+
+// A picture box: a container with a background, a picture at its top-left
+// corner and, if asked, a border.
+class PictureBox : public Control, public Container {
+public:
+    PictureBox(Container& container, const Props& props);
+    QWidget& area() override { return widget(); }
+    Form& form() override { return Control::form(); }
+
+private:
+    class View;
+};
+
+// A frame with a caption around its controls.
+class Frame : public Control, public Container {
+public:
+    Frame(Container& container, const Props& props);
+    QWidget& area() override { return widget(); }
+    Form& form() override { return Control::form(); }
+};
+
+class OptionButton : public Control {
+public:
+    OptionButton(Container& container, const Props& props);
+    bool Value() const;
+    void setValue(bool value);
+    QRadioButton& button() const;
+};
+
+// A control array of option buttons named name(0), name(1), ...
+class OptionArray {
+public:
+    OptionArray(Container& container, const char* name, std::initializer_list<Props> buttons);
+    OptionButton& operator[](size_t index) { return *buttons_.at(index); }
+    size_t size() const { return buttons_.size(); }
+    // Runs with the index of the button clicked (by the mouse, its key, or
+    // an arrow key that moves the choice).
+    void onClick(std::function<void(int index)> handler) { click_ = std::move(handler); }
+
+private:
+    std::vector<std::unique_ptr<OptionButton>> buttons_;
+    std::function<void(int)> click_;
+};
+
+// The key code of a Qt key, as a form's KeyDown handler gets it.
+int keyCode(int qtKey);
+
+}  // namespace rt

@@ -1,0 +1,284 @@
+#include "windowless.h"
+
+#include <QAccessibleWidget>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <algorithm>
+#include <cmath>
+
+#include "form.h"
+#include "pictures.h"
+#include "twips.h"
+
+namespace rt {
+namespace {
+
+// The widget that paints a windowless control.
+class WindowlessView : public QWidget {
+public:
+    WindowlessView(Control& control, bool passClicks) : control_(control)
+    {
+        if (passClicks) setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+    Control& control() const { return control_; }
+
+protected:
+    // A label or an image keeps its clicks: they never reach the form.
+    void mousePressEvent(QMouseEvent* event) override { event->accept(); }
+    void mouseReleaseEvent(QMouseEvent* event) override { event->accept(); }
+
+private:
+    Control& control_;
+};
+
+class WindowlessAccessible : public QAccessibleWidget {
+public:
+    explicit WindowlessAccessible(WindowlessView* view)
+        : QAccessibleWidget(view, accessibleRole(view->control())), control_(view->control())
+    {
+    }
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name) return control_.accessibleText();
+        return QAccessibleWidget::text(t);
+    }
+
+private:
+    Control& control_;
+};
+
+QAccessibleInterface* windowlessFactory(const QString&, QObject* object)
+{
+    if (auto* view = dynamic_cast<WindowlessView*>(object)) return new WindowlessAccessible(view);
+    return nullptr;
+}
+
+const bool factoryInstalled = [] {
+    QAccessible::installFactory(windowlessFactory);
+    return true;
+}();
+
+Color orDefault(Color color, Color fallback)
+{
+    return color == kDefaultColor ? fallback : color;
+}
+
+void announceNameChange(QWidget& view)
+{
+    if (!QAccessible::isActive()) return;
+    QAccessibleEvent event(&view, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&event);
+}
+
+}  // namespace
+
+QAccessible::Role accessibleRole(const Control& control)
+{
+    if (dynamic_cast<const Label*>(&control) != nullptr) return QAccessible::StaticText;
+    return QAccessible::Graphic;
+}
+
+// ---- Label -----------------------------------------------------------------
+
+class Label::View : public WindowlessView {
+public:
+    explicit View(Label& label) : WindowlessView(label, false), label_(label) {}
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        QRect r = rect();
+        if (!label_.transparent_) p.fillRect(r, toQColor(label_.backColor_));
+        if (label_.border_) {
+            p.setPen(QColor(64, 64, 64));
+            p.drawRect(r.adjusted(0, 0, -1, -1));
+            r.adjust(2, 1, -2, -1);
+        }
+        const int align = label_.alignment_ == Align::Center  ? Qt::AlignHCenter
+                          : label_.alignment_ == Align::Right ? Qt::AlignRight
+                                                              : Qt::AlignLeft;
+        p.setPen(toQColor(label_.foreColor_));
+        p.drawText(r, align | Qt::AlignTop | Qt::TextWordWrap, label_.caption_);
+    }
+
+private:
+    Label& label_;
+};
+
+Label::Label(Container& container, const Props& props)
+    : Control(container, props, new View(*this), Kind::Windowless),
+      caption_(QString::fromUtf8(props.caption)),
+      backColor_(orDefault(props.backColor, container.backColor())),
+      foreColor_(orDefault(props.foreColor, sys::WindowText)),
+      transparent_(props.backStyle == BackStyle::Transparent),
+      border_(props.border),
+      alignment_(props.alignment)
+{
+    widget().setFont(fontFor(props, container));
+}
+
+void Label::setCaption(const QString& caption)
+{
+    if (caption == caption_) return;
+    caption_ = caption;
+    changed();
+    announceNameChange(widget());
+}
+
+// ---- Shape -----------------------------------------------------------------
+
+class Shape::View : public WindowlessView {
+public:
+    explicit View(Shape& shape) : WindowlessView(shape, true), shape_(shape) {}
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        const Shape& s = shape_;
+        QPainter p(this);
+        const bool round = s.kind_ == ShapeKind::Oval || s.kind_ == ShapeKind::Circle;
+        p.setRenderHint(QPainter::Antialiasing, round);
+        const int w = s.borderVisible_ ? s.borderWidth_ : 0;
+        QRectF r = QRectF(rect()).adjusted(w / 2.0, w / 2.0, -w / 2.0, -w / 2.0);
+        if (s.kind_ == ShapeKind::Circle || s.kind_ == ShapeKind::Square || s.kind_ == ShapeKind::RoundedSquare) {
+            const qreal side = std::min(r.width(), r.height());
+            r = QRectF(r.center() - QPointF(side / 2, side / 2), QSizeF(side, side));
+        }
+        QPainterPath path;
+        if (round)
+            path.addEllipse(r);
+        else if (s.kind_ == ShapeKind::RoundedRectangle || s.kind_ == ShapeKind::RoundedSquare)
+            path.addRoundedRect(r, std::min(r.width(), r.height()) / 6, std::min(r.width(), r.height()) / 6);
+        else
+            path.addRect(r);
+        if (s.backStyle_ == BackStyle::Opaque) p.fillPath(path, toQColor(s.backColor_));
+        if (s.fillStyle_ == FillStyle::Solid) p.fillPath(path, toQColor(s.fillColor_));
+        if (w > 0) {
+            QPen pen(toQColor(s.borderColor_), w);
+            pen.setJoinStyle(Qt::MiterJoin);
+            p.strokePath(path, pen);
+        }
+    }
+
+private:
+    Shape& shape_;
+};
+
+Shape::Shape(Container& container, const Props& props)
+    : Control(container, props, new View(*this), Kind::Windowless),
+      kind_(props.shape),
+      fillStyle_(props.fillStyle),
+      fillColor_(props.fillColor),
+      backStyle_(props.backStyle == BackStyle::Opaque && props.backColor == kDefaultColor ? BackStyle::Transparent
+                                                                                         : props.backStyle),
+      backColor_(orDefault(props.backColor, sys::Window)),
+      borderColor_(orDefault(props.borderColor, sys::WindowText)),
+      borderWidth_(props.borderWidth),
+      borderVisible_(props.borderVisible)
+{
+}
+
+void Shape::setFillStyle(FillStyle style)
+{
+    if (style == fillStyle_) return;
+    fillStyle_ = style;
+    changed();
+}
+
+void Shape::setFillColor(Color color)
+{
+    if (color == fillColor_) return;
+    fillColor_ = color;
+    changed();
+}
+
+void Shape::setBackStyle(BackStyle style)
+{
+    if (style == backStyle_) return;
+    backStyle_ = style;
+    changed();
+}
+
+// ---- LineControl -----------------------------------------------------------
+
+class LineControl::View : public WindowlessView {
+public:
+    explicit View(LineControl& line) : WindowlessView(line, true), line_(line) {}
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        const LineControl& l = line_;
+        QPainter p(this);
+        const QPoint origin = geometry().topLeft();
+        const QPointF a(l.x1_ / kTwipsPerPixel - origin.x(), l.y1_ / kTwipsPerPixel - origin.y());
+        const QPointF b(l.x2_ / kTwipsPerPixel - origin.x(), l.y2_ / kTwipsPerPixel - origin.y());
+        QPen pen(toQColor(l.borderColor_), l.borderWidth_);
+        pen.setCapStyle(l.borderWidth_ > 1 ? Qt::RoundCap : Qt::SquareCap);
+        p.setPen(pen);
+        p.drawLine(a, b);
+    }
+
+private:
+    LineControl& line_;
+};
+
+LineControl::LineControl(Container& container, const Props& props)
+    : Control(container, props, new View(*this), Kind::Windowless),
+      x1_(props.x1),
+      y1_(props.y1),
+      x2_(props.x2),
+      y2_(props.y2),
+      borderWidth_(props.borderWidth),
+      borderColor_(orDefault(props.borderColor, sys::WindowText))
+{
+    move(std::min(x1_, x2_), std::min(y1_, y2_), std::abs(x2_ - x1_), std::abs(y2_ - y1_));
+    applyGeometry();
+}
+
+void LineControl::setEnds(float x1, float y1, float x2, float y2)
+{
+    x1_ = x1, y1_ = y1, x2_ = x2, y2_ = y2;
+    const float left = std::min(x1, x2), top = std::min(y1, y2);
+    const float width = std::abs(x2 - x1), height = std::abs(y2 - y1);
+    if (left == Left() && top == Top() && width == Width() && height == Height())
+        changed();  // the same box, the other diagonal
+    else
+        move(left, top, width, height);
+}
+
+QRect LineControl::viewRect(float left, float top, float width, float height) const
+{
+    const int margin = borderWidth_ / 2 + 1;
+    return pixelRect(left, top, width, height).adjusted(-margin, -margin, margin + 1, margin + 1);
+}
+
+// ---- Image -----------------------------------------------------------------
+
+class Image::View : public WindowlessView {
+public:
+    View(Image& image, const char* picture) : WindowlessView(image, false), picture_(picture) {}
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        if (pixmap_.isNull() || pixmap_.devicePixelRatio() != devicePixelRatioF())
+            pixmap_ = renderPicture(picture_, devicePixelRatioF());
+        QPainter p(this);
+        p.drawPixmap(0, 0, pixmap_);
+    }
+
+private:
+    const char* picture_;
+    QPixmap pixmap_;
+};
+
+Image::Image(Container& container, const Props& props)
+    : Control(container, props, new View(*this, props.picture), Kind::Windowless),
+      description_(QString::fromUtf8(props.description != nullptr ? props.description : props.name))
+{
+}
+
+}  // namespace rt

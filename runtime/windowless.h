@@ -1,0 +1,103 @@
+#pragma once
+// Windowless controls: labels, shapes, line controls and images. They are
+// painted in their container's designer order below the drawing surface.
+// Shapes and lines let clicks through to the form; labels and images keep
+// theirs.
+
+#include <QAccessible>
+#include <QFont>
+#include <QPixmap>
+#include <string>
+
+#include "control.h"
+
+namespace rt {
+
+class Label : public Control {
+public:
+    Label(Container& container, const Props& props);
+
+    const QString& Caption() const { return caption_; }
+    void setCaption(const QString& caption);
+    void setCaption(const std::string& caption) { setCaption(QString::fromStdString(caption)); }
+    void setCaption(const char* caption) { setCaption(QString::fromUtf8(caption)); }
+    Color BackColor() const { return backColor_; }
+    Color ForeColor() const { return foreColor_; }
+    bool transparent() const { return transparent_; }
+    QString accessibleText() const override { return caption_; }
+
+private:
+    class View;
+    friend class View;
+    QString caption_;
+    Color backColor_, foreColor_;
+    bool transparent_, border_;
+    Align alignment_;
+};
+
+class Shape : public Control {
+public:
+    Shape(Container& container, const Props& props);
+
+    FillStyle fillStyle() const { return fillStyle_; }
+    void setFillStyle(FillStyle style);
+    Color FillColor() const { return fillColor_; }
+    void setFillColor(Color color);
+    BackStyle backStyle() const { return backStyle_; }
+    void setBackStyle(BackStyle style);
+    Color BackColor() const { return backColor_; }
+    Color BorderColor() const { return borderColor_; }
+
+private:
+    class View;
+    friend class View;
+    ShapeKind kind_;
+    FillStyle fillStyle_;
+    Color fillColor_;
+    BackStyle backStyle_;
+    Color backColor_, borderColor_;
+    int borderWidth_;
+    bool borderVisible_;
+};
+
+class LineControl : public Control {
+public:
+    LineControl(Container& container, const Props& props);
+
+    float X1() const { return x1_; }
+    float Y1() const { return y1_; }
+    float X2() const { return x2_; }
+    float Y2() const { return y2_; }
+    void setX1(float v) { setEnds(v, y1_, x2_, y2_); }
+    void setY1(float v) { setEnds(x1_, v, x2_, y2_); }
+    void setX2(float v) { setEnds(x1_, y1_, v, y2_); }
+    void setY2(float v) { setEnds(x1_, y1_, x2_, v); }
+    void setEnds(float x1, float y1, float x2, float y2);
+    int BorderWidth() const { return borderWidth_; }
+    Color BorderColor() const { return borderColor_; }
+
+protected:
+    QRect viewRect(float left, float top, float width, float height) const override;
+
+private:
+    class View;
+    friend class View;
+    float x1_, y1_, x2_, y2_;
+    int borderWidth_;
+    Color borderColor_;
+};
+
+class Image : public Control {
+public:
+    Image(Container& container, const Props& props);
+    QString accessibleText() const override { return description_; }
+
+private:
+    class View;
+    QString description_;
+};
+
+// Which role a screen reader is told a windowless control has.
+QAccessible::Role accessibleRole(const Control& control);
+
+}  // namespace rt

@@ -1,0 +1,22 @@
+#include "menu.h"
+
+namespace shell {
+
+frmOndarell::frmOndarell(MenuLinks& links)
+    : Form({.name = "frmOndarell", .caption = "Ondarell", .backColor = kMenuBack, .icon = ":/icon.svg"}), links_(links)
+{
+    cmdArquímedes.onClick([this] { cmdArquímedes_Click(); });
+    cmdTorricelli.onClick([this] { cmdTorricelli_Click(); });
+    cmdContinuïtat.onClick([this] { cmdContinuïtat_Click(); });
+    cmdPascal.onClick([this] { cmdPascal_Click(); });
+    cmdVenturi.onClick([this] { cmdVenturi_Click(); });
+    cmdSortir.onClick([this] { cmdSortir_Click(); });
+}
+
+void frmOndarell::open(FormInstanceBase* simulator)
+{
+    Unload();
+    simulator->Show();
+}
+
+}  // namespace shell
