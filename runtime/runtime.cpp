@@ -1,6 +1,6 @@
 #include "runtime.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <algorithm>
 
@@ -163,9 +163,10 @@ void FormInstanceBase::Show()
     if (window_ == nullptr) {
         window_ = create();
         window_->attach(this);
+        window_->finishLoad();
     }
     window_->show();
-    window_->raise();
+    if (QGuiApplication::platformName() != QLatin1String("offscreen")) window_->raise();
     window_->activateWindow();
 }
 

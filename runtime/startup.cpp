@@ -4,6 +4,7 @@
 #include <QStyleFactory>
 
 #include "fonts.h"
+#include "windowless.h"
 
 void ondarellInitAssets();
 
@@ -13,6 +14,7 @@ void prepareApplication(QApplication& app)
 {
     ondarellInitAssets();
     loadFonts();
+    installAccessibility();
     app.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     app.setQuitOnLastWindowClosed(false);
 }

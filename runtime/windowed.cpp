@@ -8,6 +8,8 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QShortcut>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 
 #include "errors.h"
 #include "form.h"
@@ -76,6 +78,19 @@ public:
     explicit View(const char* caption) : QPushButton(QString::fromUtf8(caption)) {}
 
 protected:
+    // A caption wider than the button wraps onto more lines, centred.
+    void paintEvent(QPaintEvent*) override
+    {
+        QStylePainter p(this);
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        option.text.clear();
+        p.drawControl(QStyle::CE_PushButton, option);
+        const QRect r = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+        style()->drawItemText(&p, r, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, palette(),
+                              isEnabled(), text(), QPalette::ButtonText);
+    }
+
     void keyPressEvent(QKeyEvent* event) override
     {
         const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
@@ -143,6 +158,7 @@ HScrollBar::HScrollBar(Container& container, const Props& props)
     b.setPageStep(props.largeChange);
     b.setValue(props.value);
     b.setTracking(false);
+    b.setInvertedControls(false);  // the right arrow key adds, as the right arrow button does
     b.setEnabled(props.enabled);
     b.setFocusPolicy(Qt::StrongFocus);
     QObject::connect(&b, &QScrollBar::valueChanged, [this] {
@@ -267,8 +283,32 @@ PictureBox::PictureBox(Container& container, const Props& props)
 
 // ---- Frame -----------------------------------------------------------------
 
+// An etched border whose top line runs through the middle of the caption,
+// with the frame's own background behind both.
+class FrameView : public QGroupBox {
+public:
+    explicit FrameView(const char* caption) : QGroupBox(QString::fromUtf8(caption)) {}
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        const QFontMetrics metrics(font());
+        const int middle = metrics.height() / 2;
+        const QRect border = rect().adjusted(0, middle, -1, -1);
+        p.setPen(QColor(128, 128, 128));
+        p.drawRect(border.adjusted(0, 0, -1, -1));
+        p.setPen(Qt::white);
+        p.drawRect(border.adjusted(1, 1, 0, 0));
+        const QRect caption(8, 0, metrics.horizontalAdvance(title()) + 4, metrics.height());
+        p.fillRect(caption, palette().color(QPalette::Window));
+        p.setPen(palette().color(QPalette::WindowText));
+        p.drawText(caption, Qt::AlignCenter | Qt::TextShowMnemonic, title());
+    }
+};
+
 Frame::Frame(Container& container, const Props& props)
-    : Control(container, props, new QGroupBox(QString::fromUtf8(props.caption)), Kind::Windowed)
+    : Control(container, props, new FrameView(props.caption), Kind::Windowed)
 {
     QWidget& view = widget();
     font_ = props.font.face != nullptr ? props.font : container.font();

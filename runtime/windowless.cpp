@@ -54,11 +54,6 @@ QAccessibleInterface* windowlessFactory(const QString&, QObject* object)
     return nullptr;
 }
 
-const bool factoryInstalled = [] {
-    QAccessible::installFactory(windowlessFactory);
-    return true;
-}();
-
 Color orDefault(Color color, Color fallback)
 {
     return color == kDefaultColor ? fallback : color;
@@ -72,6 +67,13 @@ void announceNameChange(QWidget& view)
 }
 
 }  // namespace
+
+void installAccessibility()
+{
+    // The widgets' own factory answers for every QWidget: ours must be
+    // installed after it to be asked first.
+    QAccessible::installFactory(windowlessFactory);
+}
 
 QAccessible::Role accessibleRole(const Control& control)
 {

@@ -97,6 +97,10 @@ private:
     QString description_;
 };
 
+// Makes windowless controls known to assistive technology, with their
+// captions as names; once the application object exists.
+void installAccessibility();
+
 // Which role a screen reader is told a windowless control has.
 QAccessible::Role accessibleRole(const Control& control);
 

@@ -1,0 +1,200 @@
+#include <QAccessible>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "runtime/errors.h"
+#include "runtime/runtime.h"
+#include "support.h"
+#include "test_form.h"
+
+using namespace test;
+
+namespace {
+
+struct Controls : ::testing::Test {
+    rt::FormInstance<TestForm> instance;
+    TestForm* form = nullptr;
+    void SetUp() override
+    {
+        instance.Show();
+        form = instance.window();
+        activate(*form);
+    }
+};
+
+}  // namespace
+
+TEST_F(Controls, NamesAndPlacesInPixelsOfFifteenTwips)
+{
+    EXPECT_EQ(form->size(), QSize(792, 573));
+    EXPECT_EQ(form->windowTitle(), "Prova");
+    const struct {
+        const char* name;
+        QRect rect;
+    } cases[] = {
+        {"lblA", QRect(10, 10, 100, 20)},   {"cmdA", QRect(200, 10, 80, 30)},  {"shpA", QRect(10, 100, 100, 50)},
+        {"hsbA", QRect(200, 100, 133, 17)}, {"txtA", QRect(200, 150, 100, 25)}, {"picA", QRect(400, 300, 200, 133)},
+        {"lblDins", QRect(10, 10, 60, 20)},
+    };
+    for (const auto& c : cases) {
+        QWidget* w = find(*form, c.name);
+        ASSERT_NE(w, nullptr) << c.name;
+        EXPECT_EQ(w->geometry(), c.rect) << c.name;
+    }
+    EXPECT_EQ(find(*form, "lblDins")->parentWidget(), find(*form, "picA"));
+}
+
+TEST_F(Controls, EarlierListedLiesAboveAndWindowedAboveAll)
+{
+    EXPECT_EQ(pixel(*form, 300, 300), color(kGreen));  // lblDalt over lblA
+    EXPECT_EQ(pixel(*form, 1200, 300), color(kYellow));
+    EXPECT_EQ(pixel(*form, 900, 1800), color(kBlue));
+    // Put the shape under the button: the button stays on top.
+    form->shpA.move(3000, 150, 1200, 450);
+    EXPECT_NE(pixel(*form, 3600, 375), color(kBlue));
+}
+
+TEST_F(Controls, ScrollBarChangeRunsForCodeAndReleaseOnly)
+{
+    int changes = 0;
+    int seen = -1;
+    form->hsbA.onChange([&] { ++changes, seen = form->hsbA.Value(); });
+    form->hsbA.setValue(7);
+    EXPECT_EQ(changes, 1);  // before the assignment returns
+    EXPECT_EQ(seen, 7);
+    form->hsbA.setValue(7);
+    EXPECT_EQ(changes, 1);  // no change, no event
+    EXPECT_THROW(form->hsbA.setValue(11), rt::RuntimeError);
+
+    auto* bar = find<QScrollBar>(*form, "hsbA");
+    bar->setSliderDown(true);
+    bar->setSliderPosition(3);
+    bar->setSliderPosition(4);
+    EXPECT_EQ(changes, 1);  // dragging the thumb
+    bar->setSliderDown(false);
+    EXPECT_EQ(changes, 2);  // released
+    EXPECT_EQ(seen, 4);
+
+    bar->setFocus();
+    QTest::keyClick(bar, Qt::Key_Right);
+    EXPECT_EQ(changes, 3);
+    EXPECT_EQ(seen, 5);
+    QTest::keyClick(bar, Qt::Key_Left);
+    QTest::keyClick(bar, Qt::Key_Left);
+    EXPECT_EQ(seen, 3);
+}
+
+TEST_F(Controls, ButtonsClickByMouseKeysAndAccessKeyButNotWhenDisabled)
+{
+    int a = 0, b = 0;
+    form->cmdA.onClick([&] { ++a; });
+    form->cmdB.onClick([&] { ++b; });
+    click(*form, "cmdA");
+    EXPECT_EQ(a, 1);
+    click(*form, "cmdB");
+    EXPECT_EQ(b, 0);
+
+    form->cmdA.SetFocus();
+    QTest::keyClick(find(*form, "cmdA"), Qt::Key_Return);
+    EXPECT_EQ(a, 2);
+    QTest::keyClick(find(*form, "cmdA"), Qt::Key_Space);
+    EXPECT_EQ(a, 3);
+    QTest::keyClick(form, Qt::Key_P, Qt::AltModifier);
+    settle(300);
+    EXPECT_EQ(a, 4);
+
+    form->cmdB.setEnabled(true);
+    click(*form, "cmdB");
+    EXPECT_EQ(b, 1);
+}
+
+TEST_F(Controls, CancelButtonAnswersEscapeWhileEnabled)
+{
+    int b = 0;
+    form->cmdB.onClick([&] { ++b; });
+    form->cmdB.makeCancelButton();
+    QTest::keyClick(form, Qt::Key_Escape);
+    EXPECT_EQ(b, 0);
+    form->cmdB.setEnabled(true);
+    form->txtA.SetFocus();
+    QTest::keyClick(find(*form, "txtA"), Qt::Key_Escape);
+    EXPECT_EQ(b, 1);
+}
+
+TEST_F(Controls, TextBoxKeyDownAndClick)
+{
+    std::vector<std::pair<int, int>> keys;
+    int clicks = 0;
+    form->txtA.onKeyDown([&](int code, int shift) { keys.emplace_back(code, shift); });
+    form->txtA.onClick([&] { ++clicks; });
+    auto* edit = find<QLineEdit>(*form, "txtA");
+    edit->setFocus();
+    QTest::keyClick(edit, Qt::Key_Return);
+    QTest::keyClick(edit, 'A', Qt::ShiftModifier);  // Shift itself goes down first
+    QTest::keyClick(edit, Qt::Key_5);
+    QTest::keyClick(edit, Qt::Key_Enter, Qt::KeypadModifier);
+    const std::vector<std::pair<int, int>> expected{{13, 0}, {16, 1}, {65, 1}, {53, 0}, {13, 0}};
+    EXPECT_EQ(keys, expected);
+    EXPECT_EQ(form->txtA.Text(), "A5");
+    click(*form, "txtA");
+    EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(Controls, TabOrderFollowsTabIndexAndFocusStartsAtTheLowest)
+{
+    EXPECT_EQ(QApplication::focusWidget(), find(*form, "hsbA"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), find(*form, "cmdA"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), find(*form, "txtA"));
+}
+
+TEST_F(Controls, ShapesAndLinesPassClicksToTheFormLabelsKeepThem)
+{
+    int clicks = 0;
+    form->onClick([&] { ++clicks; });
+    clickAt(*form, 900, 1800);  // shpA
+    clickAt(*form, 1500, 3000);  // linA
+    EXPECT_EQ(clicks, 2);
+    clickAt(*form, 1200, 225);  // lblA
+    clickAt(*form, 7000, 3500);  // imgA
+    EXPECT_EQ(clicks, 2);
+    clickAt(*form, 10500, 300);  // the form itself
+    EXPECT_EQ(clicks, 3);
+}
+
+TEST_F(Controls, ScreenReadersReadCaptionsAsShown)
+{
+    const struct {
+        const char* name;
+        QAccessible::Role role;
+        const char* text;
+    } cases[] = {
+        {"lblA", QAccessible::StaticText, " 12"},
+        {"imgA", QAccessible::Graphic, "una nota"},
+        {"cmdA", QAccessible::Button, "Prova"},
+    };
+    for (const auto& c : cases) {
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(find(*form, c.name));
+        ASSERT_NE(a, nullptr) << c.name;
+        EXPECT_EQ(a->role(), c.role) << c.name;
+        EXPECT_EQ(a->text(QAccessible::Name), QString::fromUtf8(c.text)) << c.name;
+        EXPECT_EQ(a->rect().size(), find(*form, c.name)->size()) << c.name;
+    }
+    form->lblA.setCaption(" 79379.99");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(find(*form, "lblA"))->text(QAccessible::Name), " 79379.99");
+}
+
+TEST_F(Controls, LineControlFollowsItsEnds)
+{
+    form->linA.setEnds(1500, 1500, 1500, 3000);
+    QWidget* w = find(*form, "linA");
+    EXPECT_LE(w->geometry().left(), 100);
+    EXPECT_GE(w->geometry().right(), 100);
+    EXPECT_LE(w->geometry().top(), 100);
+    EXPECT_GE(w->geometry().bottom(), 200);
+    EXPECT_EQ(pixel(*form, 1500, 2700), Qt::black);
+}

@@ -1,0 +1,106 @@
+#include <QCloseEvent>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "runtime/errors.h"
+#include "runtime/runtime.h"
+#include "support.h"
+#include "test_form.h"
+
+using namespace test;
+
+namespace {
+
+struct Dispatch : ::testing::Test {
+    rt::FormInstance<TestForm> instance;
+    rt::Runtime& runtime = rt::Runtime::instance();
+    ErrorLog errors;
+    void SetUp() override { runtime.start(instance); }
+    TestForm& form() { return *instance.window(); }
+};
+
+}  // namespace
+
+TEST_F(Dispatch, ARunTimeErrorIsReportedInCatalanAndEndsTheProgram)
+{
+    form().cmdA.onClick([] { throw rt::Overflow(); });
+    click(form(), "cmdA");
+    ASSERT_EQ(errors.messages.size(), 1u);
+    EXPECT_EQ(errors.messages[0], QString::fromUtf8("Error d'execució '6':\n\nDesbordament"));
+    EXPECT_TRUE(runtime.ended());
+    EXPECT_EQ(runtime.exitCode(), 1);
+    EXPECT_FALSE(instance.loaded());
+}
+
+TEST_F(Dispatch, EndSkipsTheRestOfTheHandlerAndEveryLaterEvent)
+{
+    int after = 0, later = 0;
+    form().cmdA.onClick([&] {
+        rt::End();
+        ++after;
+    });
+    TestForm& window = form();
+    window.txtA.onClick([&] { ++later; });
+    click(window, "cmdA");
+    EXPECT_TRUE(runtime.ended());
+    EXPECT_EQ(runtime.exitCode(), 0);
+    EXPECT_EQ(after, 0);
+    EXPECT_FALSE(instance.loaded());
+    runtime.dispatch(&window, [&] { ++later; });
+    EXPECT_EQ(later, 0);
+}
+
+TEST_F(Dispatch, EventsArrivingDuringAHandlerWaitForItToEnd)
+{
+    std::vector<int> order;
+    form().cmdA.onClick([&] {
+        order.push_back(1);
+        // As a screen reader pressing another button mid-handler.
+        runtime.dispatch(&form(), [&] { order.push_back(3); });
+        order.push_back(2);
+    });
+    click(form(), "cmdA");
+    EXPECT_EQ(order, (std::vector<int>{1, 2, 3}));
+}
+
+TEST_F(Dispatch, ACloseRequestDuringAHandlerIsCarriedOutWhenItEnds)
+{
+    bool loadedAtEndOfHandler = false;
+    form().cmdA.onClick([&] {
+        QCloseEvent close;
+        QCoreApplication::sendEvent(&form(), &close);
+        loadedAtEndOfHandler = instance.loaded();
+    });
+    click(form(), "cmdA");
+    EXPECT_TRUE(loadedAtEndOfHandler);
+    EXPECT_FALSE(instance.loaded());
+    EXPECT_TRUE(runtime.ended());  // no form left
+}
+
+TEST_F(Dispatch, UnloadFromTheFormsOwnHandlerLetsItRunOn)
+{
+    QPointer<TestForm> window = &form();
+    int after = 0;
+    window->cmdA.onClick([&] {
+        window->Unload();
+        ++after;
+        window->lblA.setCaption("encara");
+    });
+    click(*window, "cmdA");
+    EXPECT_EQ(after, 1);
+    EXPECT_FALSE(instance.loaded());
+    settle();
+    EXPECT_TRUE(window.isNull());  // destroyed once back in the event loop
+}
+
+TEST_F(Dispatch, ShowStartsFromTheDesignTimeState)
+{
+    form().lblA.setCaption("canviat");
+    form().shpA.setTop(4000);
+    instance.Unload();
+    settle();
+    instance.Show();
+    EXPECT_EQ(form().lblA.Caption(), " 12");
+    EXPECT_EQ(form().shpA.Top(), 1500);
+    EXPECT_EQ(runtime.loadedForms(), 1);
+}

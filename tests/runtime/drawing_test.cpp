@@ -1,0 +1,112 @@
+#include <gtest/gtest.h>
+
+#include "runtime/runtime.h"
+#include "support.h"
+#include "test_form.h"
+
+using namespace test;
+
+namespace {
+
+struct Drawing : ::testing::Test {
+    rt::FormInstance<TestForm> instance;
+    TestForm* form = nullptr;
+    void SetUp() override
+    {
+        instance.Show();
+        form = instance.window();
+    }
+    QColor at(float x, float y) { return pixel(*form, x, y); }
+};
+
+const QColor kRed(255, 0, 0);
+
+}  // namespace
+
+TEST_F(Drawing, LinePaintsOverWindowlessControlsNeverOverWindowedOnes)
+{
+    form->setDrawWidth(3);
+    form->Line(0, 225, 6000, 225, rt::RGB(255, 0, 0));  // across lblA and cmdA
+    EXPECT_EQ(at(1200, 225), kRed);
+    EXPECT_NE(at(3600, 225), kRed);
+    form->Line(900, 1200, 900, 2400, rt::RGB(255, 0, 0));  // down through shpA
+    EXPECT_EQ(at(900, 1800), kRed);
+    form->Line(6200, 4000, 9000, 6000, rt::RGB(255, 0, 0));  // into the picture box
+    EXPECT_EQ(at(6340, 4100), kRed);
+    EXPECT_EQ(at(8000, 5286), QColor(128, 255, 255));
+}
+
+TEST_F(Drawing, ClsErasesEverythingAndResetsTheCurrentPoint)
+{
+    form->Line(0, 2250, 9000, 2250, rt::RGB(255, 0, 0));
+    EXPECT_EQ(form->CurrentX(), 9000);
+    EXPECT_EQ(form->CurrentY(), 2250);
+    form->Cls();
+    EXPECT_EQ(at(1000, 2250), Qt::white);
+    EXPECT_EQ(form->CurrentX(), 0);
+    EXPECT_EQ(form->CurrentY(), 0);
+}
+
+TEST_F(Drawing, AControlShownOrMovedAfterADrawingShowsOverIt)
+{
+    form->FilledBox(0, 1200, 2400, 2700, rt::RGB(255, 0, 0));
+    EXPECT_EQ(at(900, 1800), kRed);
+    form->shpA.setTop(1530);  // moved by two twips: paints itself over the drawing
+    EXPECT_EQ(at(900, 1800), QColor(0, 0, 255));
+    form->lblA.setVisible(false);
+    form->Line(0, 225, 1800, 225, rt::RGB(255, 0, 0));
+    form->lblA.setVisible(true);
+    EXPECT_EQ(at(1200, 225), QColor(255, 255, 0));
+    form->lblA.setVisible(false);  // hidden: what was drawn there stays cleared, the form shows
+    EXPECT_EQ(at(1200, 225), Qt::white);
+}
+
+TEST_F(Drawing, CurrentPointSegmentsAndWidths)
+{
+    form->setCurrentX(1500);
+    form->setCurrentY(5250);
+    form->setDrawWidth(3);
+    form->LineTo(4500, 5250, rt::RGB(255, 0, 0));
+    // Three pixels thick: 5235, 5250, 5265 twips are red, not two pixels off.
+    for (float y : {5235.0f, 5250.0f, 5265.0f}) EXPECT_EQ(at(3000, y), kRed) << y;
+    EXPECT_EQ(at(3000, 5220), Qt::white);
+    EXPECT_EQ(at(3000, 5280), Qt::white);
+    form->setDrawWidth(1);
+    form->LineTo(4500, 6750);  // the foreground colour: black
+    EXPECT_EQ(at(4500, 6000), Qt::black);
+    form->Box(300, 6300, 1500, 7500, rt::RGB(0, 0, 255));
+    EXPECT_EQ(at(300, 6900), QColor(0, 0, 255));
+    EXPECT_EQ(at(900, 6900), Qt::white);
+}
+
+TEST_F(Drawing, ScaleTopAndHorizontalScale)
+{
+    form->setScaleTop(-8000);
+    form->Line(300, -150, 3000, -150, rt::RGB(255, 0, 0));  // 150 above the ground at 8000
+    EXPECT_EQ(at(1500, 7850), kRed);
+    form->setScaleTop(0);
+    form->setScaleWidth(3046.154f);  // 3.9 twips a unit
+    EXPECT_NEAR(form->twipsPerUnitX(), 3.8999996f, 1e-6f);
+    form->Line(370, 7200, 2550, 7200, rt::RGB(255, 0, 0));
+    EXPECT_EQ(at(1443 + 30, 7200), kRed);
+    EXPECT_EQ(at(1443 - 30, 7200), Qt::white);
+    EXPECT_EQ(at(9945 - 30, 7200), kRed);
+    EXPECT_EQ(at(9945 + 30, 7200), Qt::white);
+}
+
+TEST_F(Drawing, TheDrawingIsKeptWhenTheWindowIsHiddenAndShownAgain)
+{
+    form->FilledBox(7000, 7000, 9000, 8000, rt::RGB(255, 0, 0));
+    form->hide();
+    form->show();
+    EXPECT_EQ(at(8000, 7500), kRed);
+}
+
+TEST_F(Drawing, DrawingCostsVirtualTime)
+{
+    auto& pacer = rt::Runtime::instance().pacer();
+    rt::Runtime::instance().dispatch(form, [&] {
+        for (int i = 0; i < 100; ++i) form->Line(0, 7000, 3000, 7000);
+    });
+    EXPECT_GE(pacer.elapsed(), 100 * rt::Pacer::kDrawCall);
+}

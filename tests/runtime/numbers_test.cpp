@@ -1,0 +1,156 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "runtime/colors.h"
+#include "runtime/errors.h"
+#include "runtime/numbers.h"
+
+using namespace rt;
+
+TEST(ShortNumber, SinglePrecisionTable)
+{
+    const struct {
+        float value;
+        const char* text;
+    } cases[] = {
+        {0.0f, " 0"},
+        {-0.0f, " 0"},
+        {1.0f, " 1"},
+        {0.001f, " .001"},
+        {0.053f, " .053"},
+        {2.652f, " 2.652"},
+        {4.43f, " 4.43"},
+        {0.45f, " .45"},
+        {2122.066f, " 2122.066"},
+        {73500.0f, " 73500"},
+        {79379.99f, " 79379.99"},
+        {1960000.0f, " 1960000"},
+        {9999999.0f, " 9999999"},
+        {10000000.0f, " 1E+07"},
+        {5e7f, " 5E+07"},
+        {1.5e8f, " 1.5E+08"},
+        {0.1273885f, " .1273885"},
+        {63.69427f, " 63.69427"},
+        {0.03184713f, " .03184713"},
+        {0.0003184713f, " .0003184713"},
+        {0.00001f, " 1E-05"},
+        {-2.5f, "-2.5"},
+        {-0.5f, "-.5"},
+        {1.0f / 3.0f, " .3333333"},
+        {123456789.0f, " 1.234568E+08"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(shortNumber(c.value), c.text) << c.value;
+}
+
+TEST(ShortNumber, DoublePrecisionKeepsFifteenDigits)
+{
+    EXPECT_EQ(shortNumber(0.1 * 3), " .3");
+    EXPECT_EQ(shortNumber(1.0 / 3.0), " .333333333333333");
+    EXPECT_EQ(shortNumber(10000000.0), " 10000000");
+    EXPECT_EQ(shortNumber(1e15), " 1E+15");
+    EXPECT_EQ(shortNumber(-98000.0), "-98000");
+}
+
+TEST(ShortNumber, RefusesValuesThatAreNotNumbers)
+{
+    EXPECT_THROW(shortNumber(std::numeric_limits<float>::infinity()), RuntimeError);
+    EXPECT_THROW(shortNumber(std::nan("")), RuntimeError);
+}
+
+TEST(IntegerText, HasNoLeadingBlank)
+{
+    EXPECT_EQ(integerText(0), "0");
+    EXPECT_EQ(integerText(200), "200");
+    EXPECT_EQ(integerText(-3), "-3");
+}
+
+TEST(DecimalText, ShortestFormWithTheLocaleSeparator)
+{
+    const struct {
+        double value;
+        const char* point;
+        const char* text;
+    } cases[] = {
+        {0.0, ".", "0"},      {0.1, ".", "0.1"}, {0.1, ",", "0,1"},  {1.5, ",", "1,5"},   {20.0, ",", "20"},
+        {2.3, ".", "2.3"},    {0.7, ",", "0,7"}, {19.9, ".", "19.9"}, {-1.5, ".", "-1.5"}, {1e20, ".", "1E+20"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(decimalText(c.value, c.point), c.text) << c.value;
+    // Every density the scroll bar gives comes out with one decimal at most.
+    for (int v = 0; v <= 200; ++v) {
+        const std::string text = decimalText(v / 10.0, ".");
+        const auto point = text.find('.');
+        EXPECT_TRUE(point == std::string::npos || text.size() - point == 2) << text;
+    }
+}
+
+TEST(ParseLeadingNumber, Table)
+{
+    const struct {
+        const char* text;
+        double value;
+    } cases[] = {
+        {"", 0},           {"abc", 0},        {"2", 2},          {"2.5", 2.5},     {"3,5", 3},
+        {" 2 5", 25},      {"10.01", 10.01},  {".5", 0.5},       {"-1", -1},       {"+4", 4},
+        {"1E2", 100},      {"1e-2", 0.01},    {"1D3", 1000},     {"1e", 1},        {"1e+", 1},
+        {"2m", 2},         {"&H10", 16},      {"&hff", 255},     {"&O17", 15},     {"&17", 15},
+        {"&", 0},          {"&Hzz", 0},       {"\t7\n", 7},      {"1.2.3", 1.2},   {"--1", 0},
+        {".", 0},          {"-", 0},          {"1e-400", 0},     {"5 . 5", 5.5},   {"0010", 10},
+    };
+    for (const auto& c : cases) EXPECT_DOUBLE_EQ(parseLeadingNumber(c.text), c.value) << '"' << c.text << '"';
+}
+
+TEST(ParseLeadingNumber, NumbersTooLargeOverflow)
+{
+    EXPECT_THROW(parseLeadingNumber("1e400"), RuntimeError);
+    EXPECT_THROW(parseLeadingNumber("&HFFFFFFFFFF"), RuntimeError);
+    try {
+        parseLeadingNumber("9e999");
+    } catch (const RuntimeError& e) {
+        EXPECT_EQ(e.number(), 6);
+    }
+}
+
+TEST(Int, IsFloor)
+{
+    EXPECT_EQ(Int(2.7f), 2.0f);
+    EXPECT_EQ(Int(-2.1f), -3.0f);
+    EXPECT_EQ(Int(3.0), 3.0);
+    EXPECT_EQ(Int(-0.5), -1.0);
+}
+
+TEST(IntegerConversion, HalvesGoToEven)
+{
+    const struct {
+        double value;
+        int expected;
+    } cases[] = {{0.5, 0}, {1.5, 2}, {2.5, 2}, {3.5, 4}, {-0.5, 0}, {-1.5, -2}, {-2.5, -2}, {2.4999, 2}, {2.5001, 3}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(toInt32(c.value), c.expected) << c.value;
+        EXPECT_EQ(toInt16(c.value), c.expected) << c.value;
+    }
+}
+
+TEST(IntegerConversion, OutOfRangeOverflows)
+{
+    EXPECT_EQ(toInt16(32767.4), 32767);
+    EXPECT_EQ(toInt16(-32768.5), -32768);  // the half goes to the even neighbour
+    EXPECT_THROW(toInt16(32767.5), RuntimeError);
+    EXPECT_THROW(toInt16(-32769), RuntimeError);
+    EXPECT_EQ(toInt32(2147483647.0), 2147483647);
+    EXPECT_THROW(toInt32(2147483647.5), RuntimeError);
+    EXPECT_THROW(toInt32(std::nan("")), RuntimeError);
+}
+
+TEST(Colors, RgbAndPalette)
+{
+    EXPECT_EQ(RGB(1, 2, 3), 1u + 256u * 2 + 65536u * 3);
+    EXPECT_EQ(RGB(255, 255, 255), 0xFFFFFFu);
+    EXPECT_EQ(QBColor(0), RGB(0, 0, 0));
+    EXPECT_EQ(QBColor(2), RGB(0, 128, 0));
+    EXPECT_EQ(QBColor(7), RGB(192, 192, 192));
+    EXPECT_EQ(QBColor(15), RGB(255, 255, 255));
+    EXPECT_THROW(QBColor(16), RuntimeError);
+    EXPECT_THROW(QBColor(-1), RuntimeError);
+}

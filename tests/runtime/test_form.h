@@ -1,0 +1,36 @@
+#pragma once
+// A small form with one control of each kind, for the runtime's tests.
+
+#include "runtime/form.h"
+#include "runtime/windowed.h"
+#include "runtime/windowless.h"
+
+namespace test {
+
+using namespace rt;
+
+inline constexpr Color kYellow = RGB(255, 255, 0);
+inline constexpr Color kBlue = RGB(0, 0, 255);
+inline constexpr Color kGreen = RGB(0, 128, 0);
+inline constexpr Color kPaper = RGB(255, 255, 255);
+
+class TestForm : public Form {
+public:
+    TestForm() : Form({.name = "frmProva", .caption = "Prova", .backColor = kPaper}) {}
+
+    // clang-format off
+    Label lblDalt{*this, {.name = "lblDalt", .caption = "dalt", .left = 150, .top = 150, .width = 600, .height = 300, .tabIndex = 5, .backColor = kGreen}};
+    Label lblA{*this, {.name = "lblA", .caption = " 12", .left = 150, .top = 150, .width = 1500, .height = 300, .tabIndex = 6, .backColor = kYellow}};
+    Button cmdA{*this, {.name = "cmdA", .caption = "&Prova", .left = 3000, .top = 150, .width = 1200, .height = 450, .tabIndex = 1}};
+    Button cmdB{*this, {.name = "cmdB", .caption = "&Desactivat", .left = 4500, .top = 150, .width = 1200, .height = 450, .tabIndex = 3, .enabled = false}};
+    Shape shpA{*this, {.name = "shpA", .left = 150, .top = 1500, .width = 1500, .height = 750, .fillStyle = FillStyle::Solid, .fillColor = kBlue}};
+    LineControl linA{*this, {.name = "linA", .x1 = 150, .y1 = 3000, .x2 = 3000, .y2 = 3000, .borderWidth = 3}};
+    HScrollBar hsbA{*this, {.name = "hsbA", .left = 3000, .top = 1500, .width = 2000, .height = 255, .tabIndex = 0, .min = 0, .max = 10, .value = 2}};
+    TextBox txtA{*this, {.name = "txtA", .left = 3000, .top = 2250, .width = 1500, .height = 375, .tabIndex = 2}};
+    Image imgA{*this, {.name = "imgA", .left = 6000, .top = 3000, .width = 3615, .height = 1350, .picture = ":/archimedes/nota.svg", .description = "una nota"}};
+    PictureBox picA{*this, {.name = "picA", .left = 6000, .top = 4500, .width = 3000, .height = 2000, .tabIndex = 4, .backColor = RGB(128, 255, 255)}};
+    Label lblDins{picA, {.name = "lblDins", .caption = "dins", .left = 150, .top = 150, .width = 900, .height = 300, .backColor = kYellow}};
+    // clang-format on
+};
+
+}  // namespace test

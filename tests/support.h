@@ -1,0 +1,46 @@
+#pragma once
+// What the tests share: finding controls by their designer names, clicking
+// and typing as a pupil does, and reading the pixels a pupil sees.
+
+#include <QColor>
+#include <QImage>
+#include <QString>
+#include <QWidget>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+#include "runtime/colors.h"
+#include "runtime/runtime.h"
+
+namespace test {
+
+template <class T = QWidget>
+T* find(QWidget& root, const char* name)
+{
+    return root.findChild<T*>(QString::fromUtf8(name));
+}
+
+// Clicks the control named `name`, as the mouse does.
+void click(QWidget& root, const char* name);
+// Clicks a window where a pupil would, at a point given in twips: the
+// window system finds the control under the mouse.
+void clickAt(QWidget& window, float xTwips, float yTwips);
+// Shows and activates a window so that keys reach it.
+void activate(QWidget& window);
+// Lets timers and posted events run, such as an access key's delayed click.
+void settle(int milliseconds = 0);
+
+// The colour a pupil sees at a point of a widget, given in twips.
+QColor pixel(QWidget& widget, float xTwips, float yTwips);
+QColor color(rt::Color c);
+
+// Records run-time error messages instead of showing a message box.
+class ErrorLog {
+public:
+    ErrorLog();
+    ~ErrorLog();
+    std::vector<QString> messages;
+};
+
+}  // namespace test
