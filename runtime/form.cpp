@@ -154,17 +154,28 @@ void Form::Unload()
         hide();
 }
 
+std::vector<Control*> Form::allControls() const
+{
+    std::vector<Control*> all(controls().begin(), controls().end());
+    for (size_t i = 0; i < all.size(); ++i)
+        if (auto* inner = dynamic_cast<Container*>(all[i]))
+            all.insert(all.end(), inner->controls().begin(), inner->controls().end());
+    return all;
+}
+
+Control* Form::findControl(const QString& name) const
+{
+    for (Control* c : allControls())
+        if (c->name() == name) return c;
+    return nullptr;
+}
+
 void Form::finishLoad()
 {
-    std::vector<Control*> all;
-    std::vector<Container*> containers{this};
-    for (size_t i = 0; i < containers.size(); ++i) {
-        containers[i]->restack();
-        for (Control* c : containers[i]->controls()) {
-            all.push_back(c);
-            if (auto* inner = dynamic_cast<Container*>(c)) containers.push_back(inner);
-        }
-    }
+    const std::vector<Control*> all = allControls();
+    restack();
+    for (Control* c : all)
+        if (auto* inner = dynamic_cast<Container*>(c)) inner->restack();
     std::vector<Control*> tabStops;
     for (Control* c : all)
         if (!c->windowless() && c->tabIndex() >= 0 && (c->widget().focusPolicy() & Qt::TabFocus)) tabStops.push_back(c);

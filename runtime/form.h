@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <functional>
 #include <optional>
+#include <stdexcept>
 
 #include "control.h"
 
@@ -95,6 +96,16 @@ public:
 
     void onClick(std::function<void()> handler) { click_ = std::move(handler); }
 
+    // A control by its designer name ("OptTriar(1)"), in any container.
+    Control* findControl(const QString& name) const;
+    template <class T>
+    T& control(const char* name) const
+    {
+        auto* c = dynamic_cast<T*>(findControl(QString::fromUtf8(name)));
+        if (c == nullptr) throw std::invalid_argument(name);
+        return *c;
+    }
+
     void flushDrawing() { surface_.flush(); }
     // Stacking, tab order and first focus, once every control exists.
     void finishLoad();
@@ -105,6 +116,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    std::vector<Control*> allControls() const;
     QPointF toDevice(float x, float y) const;
     QColor penColor(Color color) const;
     void segment(float x1, float y1, float x2, float y2, Color color);
