@@ -1,0 +1,188 @@
+#include <QApplication>
+#include <QCloseEvent>
+#include <QIcon>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <random>
+
+#include "runtime/twips.h"
+#include "shell/program.h"
+#include "support.h"
+
+using namespace test;
+
+namespace {
+
+struct Navigation : ::testing::Test {
+    shell::Program program;
+    rt::Runtime& runtime = rt::Runtime::instance();
+    void SetUp() override { runtime.start(program.menu); }
+    QWidget& menu() { return *program.menu.window(); }
+    void closeBox(rt::FormInstanceBase& form)
+    {
+        QCloseEvent close;
+        QCoreApplication::sendEvent(form.window(), &close);
+    }
+};
+
+struct Simulator {
+    const char* button;
+    Qt::Key key;
+    const char* caption;
+    rt::FormInstanceBase& (*instance)(shell::Program&);
+};
+
+const Simulator kSimulators[] = {
+    {"cmdArquímedes", Qt::Key_A, "Principi d'Arquímedes", [](shell::Program& p) -> rt::FormInstanceBase& { return p.arquimedes; }},
+    {"cmdTorricelli", Qt::Key_T, "Teorema de Torricelli", [](shell::Program& p) -> rt::FormInstanceBase& { return p.torricelli; }},
+    {"cmdContinuïtat", Qt::Key_E, "Equació de continuïtat", [](shell::Program& p) -> rt::FormInstanceBase& { return p.cabal; }},
+    {"cmdPascal", Qt::Key_P, "Principi de Pascal", [](shell::Program& p) -> rt::FormInstanceBase& { return p.pascal; }},
+    {"cmdVenturi", Qt::Key_V, "Efecte Venturi", [](shell::Program& p) -> rt::FormInstanceBase& { return p.venturi; }},
+};
+
+}  // namespace
+
+TEST_F(Navigation, TheMenuAsDesigned)
+{
+    auto* form = program.menu.window();
+    EXPECT_EQ(form->windowTitle(), "Ondarell");
+    EXPECT_EQ(form->size(), QSize(792, 573));
+    const struct {
+        const char* name;
+        float left, top, width, height;
+        const char* caption;
+    } controls[] = {
+        {"cmdArquímedes", 480, 5520, 1335, 615, "&Arquímedes"},
+        {"cmdTorricelli", 2400, 5520, 1335, 615, "&Torricelli"},
+        {"lblTítolPrograma", 2040, 1080, 9135, 855, "Programes d'ondarell"},
+        {"cmdContinuïtat", 4320, 5520, 1215, 615, "&Equació de continuïtat"},
+        {"Label1", 9360, 7440, 1935, 495, nullptr},
+        {"cmdPascal", 6120, 5520, 1335, 615, "&Pascal"},
+        {"cmdVenturi", 8040, 5520, 1335, 615, "&Venturi"},
+        {"cmdSortir", 9960, 5520, 1335, 615, "&Sortir"},
+    };
+    for (const auto& c : controls) {
+        rt::Control* control = form->findControl(QString::fromUtf8(c.name));
+        ASSERT_NE(control, nullptr) << c.name;
+        EXPECT_EQ(control->widget().geometry(), rt::pixelRect(c.left, c.top, c.width, c.height)) << c.name;
+        if (auto* b = dynamic_cast<rt::Button*>(control)) {
+            EXPECT_EQ(b->Caption(), QString::fromUtf8(c.caption));
+        }
+        if (auto* l = dynamic_cast<rt::Label*>(control); l && c.caption) {
+            EXPECT_EQ(l->Caption(), QString::fromUtf8(c.caption));
+        }
+    }
+    const auto& credit = form->control<rt::Label>("Label1").Caption();
+    EXPECT_TRUE(credit.startsWith(QString::fromUtf8("Simuladors d\u00B4Ondarell     "))) << credit.toStdString();
+    EXPECT_GT(credit.size(), 26);
+
+    const auto& title = form->control<rt::Label>("lblTítolPrograma");
+    EXPECT_EQ(title.ForeColor(), rt::RGB(0, 0, 192));
+    const QFont font = title.widget().font();
+    EXPECT_EQ(font.pixelSize(), 48);
+    EXPECT_TRUE(font.bold());
+    EXPECT_TRUE(font.italic());
+    EXPECT_EQ(font.family(), "Liberation Serif");
+    EXPECT_EQ(pixel(*form, 600, 600), QColor(0, 255, 255));
+    EXPECT_EQ(pixel(*form, 9400, 7460), QColor(0, 255, 255));  // the credit's own background
+
+    const QImage icon = form->windowIcon().pixmap(16, 16).toImage();
+    ASSERT_FALSE(icon.isNull());
+    EXPECT_EQ(icon.pixelColor(0, 0), QColor(0, 128, 0));
+    EXPECT_EQ(icon.pixelColor(8, 2), QColor(255, 255, 255));  // the top of the O
+    EXPECT_EQ(icon.pixelColor(8, 8), QColor(0, 128, 0));  // its hollow
+
+    activate(*form);
+    EXPECT_EQ(QApplication::focusWidget(), find(*form, "cmdArquímedes"));
+}
+
+TEST_F(Navigation, EachButtonOpensItsSimulatorAndSortirComesBack)
+{
+    for (const Simulator& s : kSimulators) {
+        rt::FormInstanceBase& simulator = s.instance(program);
+        click(menu(), s.button);
+        EXPECT_FALSE(program.menu.loaded()) << s.button;
+        ASSERT_TRUE(simulator.loaded()) << s.button;
+        EXPECT_EQ(simulator.window()->windowTitle(), QString::fromUtf8(s.caption));
+        EXPECT_EQ(simulator.window()->size(), QSize(792, 573));
+        click(*simulator.window(), "cmdSortir");
+        EXPECT_FALSE(simulator.loaded());
+        EXPECT_TRUE(program.menu.loaded());
+        EXPECT_EQ(runtime.loadedForms(), 1);
+        settle();
+    }
+    EXPECT_FALSE(runtime.ended());
+}
+
+TEST_F(Navigation, AccessKeysOfTheMenu)
+{
+    for (const Simulator& s : kSimulators) {
+        activate(menu());
+        QTest::keyClick(&menu(), s.key, Qt::AltModifier);
+        settle(300);
+        rt::FormInstanceBase& simulator = s.instance(program);
+        ASSERT_TRUE(simulator.loaded()) << s.button;
+        activate(*simulator.window());
+        QTest::keyClick(simulator.window(), Qt::Key_S, Qt::AltModifier);
+        settle(300);
+        ASSERT_TRUE(program.menu.loaded()) << s.button;
+    }
+    activate(menu());
+    QTest::keyClick(&menu(), Qt::Key_S, Qt::AltModifier);
+    settle(300);
+    EXPECT_TRUE(runtime.ended());
+    EXPECT_EQ(runtime.loadedForms(), 0);
+}
+
+TEST_F(Navigation, ClosingTheMenuEndsTheProgram)
+{
+    closeBox(program.menu);
+    EXPECT_TRUE(runtime.ended());
+    EXPECT_EQ(runtime.loadedForms(), 0);
+}
+
+TEST_F(Navigation, ClosingASimulatorEndsTheProgramWithoutTheMenu)
+{
+    click(menu(), "cmdPascal");
+    closeBox(program.pascal);
+    EXPECT_TRUE(runtime.ended());
+    EXPECT_FALSE(program.menu.loaded());
+}
+
+TEST_F(Navigation, RandomVisitsKeepExactlyOneFormLoaded)
+{
+    for (unsigned seed = 1; seed <= 20; ++seed) {
+        shell::Program p;
+        runtime.start(p.menu);
+        std::mt19937 random(seed);
+        bool ended = false;
+        for (int step = 0; step < 40 && !ended; ++step) {
+            const int action = static_cast<int>(random() % 8);
+            if (p.menu.loaded()) {
+                if (action < 5) {
+                    click(*p.menu.window(), kSimulators[action].button);
+                } else if (action == 5) {
+                    click(*p.menu.window(), "cmdSortir");
+                    ended = true;
+                } else if (action == 6) {
+                    QCloseEvent close;
+                    QCoreApplication::sendEvent(p.menu.window(), &close);
+                    ended = true;
+                }
+            } else {
+                rt::Form* open = runtime.loadedWindows().at(0);
+                if (action < 5) {
+                    click(*open, "cmdSortir");
+                } else if (action == 6) {
+                    QCloseEvent close;
+                    QCoreApplication::sendEvent(open, &close);
+                    ended = true;
+                }
+            }
+            EXPECT_EQ(runtime.ended(), ended) << "seed " << seed << " step " << step;
+            EXPECT_EQ(runtime.loadedForms(), ended ? 0 : 1) << "seed " << seed << " step " << step;
+        }
+        settle();
+    }
+}
