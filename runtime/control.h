@@ -71,6 +71,7 @@ public:
 
     bool Visible() const { return visible_; }
     void setVisible(bool visible);
+    void SetFocus() { view_->setFocus(Qt::OtherFocusReason); }
 
     // What a screen reader reads for the control.
     virtual QString accessibleText() const;
@@ -80,6 +81,15 @@ protected:
     virtual QRect viewRect(float left, float top, float width, float height) const;
     // To be called by a property setter that changed what the control shows.
     void changed();
+    // Sets a property the control shows; only a new value repaints.
+    template <class T>
+    bool setShown(T& field, const T& value)
+    {
+        if (field == value) return false;
+        field = value;
+        changed();
+        return true;
+    }
     void applyGeometry();
 
 private:

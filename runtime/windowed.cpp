@@ -129,11 +129,6 @@ void Button::setEnabled(bool enabled)
     changed();
 }
 
-void Button::SetFocus()
-{
-    widget().setFocus(Qt::OtherFocusReason);
-}
-
 QString Button::Caption() const
 {
     return static_cast<const QPushButton&>(widget()).text();
@@ -241,11 +236,6 @@ void TextBox::setText(const QString& text)
     if (text == Text()) return;
     static_cast<QLineEdit&>(widget()).setText(text);
     changed();
-}
-
-void TextBox::SetFocus()
-{
-    widget().setFocus(Qt::OtherFocusReason);
 }
 
 // ---- PictureBox ------------------------------------------------------------

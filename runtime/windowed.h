@@ -25,7 +25,6 @@ public:
 
     bool Enabled() const;
     void setEnabled(bool enabled);
-    void SetFocus();
     QString Caption() const;
     // Clicked by the mouse, by its access key, by Enter or Space while it
     // has the focus, and as the form's cancel button by Escape.
@@ -66,7 +65,6 @@ public:
     void setText(const QString& text);
     void setText(const char* text) { setText(QString::fromUtf8(text)); }
     std::string textUtf8() const { return Text().toStdString(); }
-    void SetFocus();
     // Key codes as the forms know them: 13 for Enter, 65 for A...; shift is
     // 1 for Shift, 2 for Ctrl, 4 for Alt, added together.
     void onKeyDown(std::function<void(int keyCode, int shift)> handler) { keyDown_ = std::move(handler); }

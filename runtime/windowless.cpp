@@ -123,10 +123,7 @@ Label::Label(Container& container, const Props& props)
 
 void Label::setCaption(const QString& caption)
 {
-    if (caption == caption_) return;
-    caption_ = caption;
-    changed();
-    announceNameChange(widget());
+    if (setShown(caption_, caption)) announceNameChange(widget());
 }
 
 // ---- Shape -----------------------------------------------------------------
@@ -182,26 +179,6 @@ Shape::Shape(Container& container, const Props& props)
 {
 }
 
-void Shape::setFillStyle(FillStyle style)
-{
-    if (style == fillStyle_) return;
-    fillStyle_ = style;
-    changed();
-}
-
-void Shape::setFillColor(Color color)
-{
-    if (color == fillColor_) return;
-    fillColor_ = color;
-    changed();
-}
-
-void Shape::setBackStyle(BackStyle style)
-{
-    if (style == backStyle_) return;
-    backStyle_ = style;
-    changed();
-}
 
 // ---- LineControl -----------------------------------------------------------
 

@@ -40,11 +40,11 @@ public:
     Shape(Container& container, const Props& props);
 
     FillStyle fillStyle() const { return fillStyle_; }
-    void setFillStyle(FillStyle style);
+    void setFillStyle(FillStyle style) { setShown(fillStyle_, style); }
     Color FillColor() const { return fillColor_; }
-    void setFillColor(Color color);
+    void setFillColor(Color color) { setShown(fillColor_, color); }
     BackStyle backStyle() const { return backStyle_; }
-    void setBackStyle(BackStyle style);
+    void setBackStyle(BackStyle style) { setShown(backStyle_, style); }
     Color BackColor() const { return backColor_; }
     Color BorderColor() const { return borderColor_; }
 

@@ -6,6 +6,8 @@
 
 #include "runtime/form.h"
 #include "runtime/twips.h"
+#include "runtime/windowed.h"
+#include "runtime/windowless.h"
 
 namespace test {
 
@@ -44,6 +46,24 @@ QColor pixel(QWidget& widget, float xTwips, float yTwips)
     const qreal scale = image.devicePixelRatio();
     const QPoint p(static_cast<int>(xTwips / rt::kTwipsPerPixel * scale), static_cast<int>(yTwips / rt::kTwipsPerPixel * scale));
     return image.pixelColor(p);
+}
+
+void expectPlacements(const rt::Form& form, std::initializer_list<Placement> table)
+{
+    for (const Placement& p : table) {
+        rt::Control* control = form.findControl(QString::fromUtf8(p.name));
+        ASSERT_NE(control, nullptr) << p.name;
+        EXPECT_EQ(control->Left(), p.left) << p.name;
+        EXPECT_EQ(control->Top(), p.top) << p.name;
+        EXPECT_EQ(control->Width(), p.width) << p.name;
+        EXPECT_EQ(control->Height(), p.height) << p.name;
+        EXPECT_EQ(control->widget().geometry(), rt::pixelRect(p.left, p.top, p.width, p.height)) << p.name;
+        if (p.caption == nullptr) continue;
+        QString caption;
+        if (auto* label = dynamic_cast<rt::Label*>(control)) caption = label->Caption();
+        if (auto* button = dynamic_cast<rt::Button*>(control)) caption = button->Caption();
+        EXPECT_EQ(caption, QString::fromUtf8(p.caption)) << p.name;
+    }
 }
 
 QColor color(rt::Color c)

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "runtime/colors.h"
+#include "runtime/form.h"
 #include "runtime/runtime.h"
 
 namespace test {
@@ -34,6 +35,16 @@ void settle(int milliseconds = 0);
 // The colour a pupil sees at a point of a widget, given in twips.
 QColor pixel(QWidget& widget, float xTwips, float yTwips);
 QColor color(rt::Color c);
+
+// Where a control stands in its container, in twips, and its caption
+// (nullptr where it has none to check).
+struct Placement {
+    const char* name;
+    float left, top, width, height;
+    const char* caption;
+};
+// Checks every control of the table against the form's design.
+void expectPlacements(const rt::Form& form, std::initializer_list<Placement> table);
 
 // Records run-time error messages instead of showing a message box.
 class ErrorLog {

@@ -47,11 +47,7 @@ struct Archimedes : ::testing::Test {
 TEST_F(Archimedes, DesignTimeLayout)
 {
     EXPECT_EQ(form->windowTitle(), "Principi d'Arquímedes");
-    const struct {
-        const char* name;
-        float left, top, width, height;
-        const char* caption;
-    } controls[] = {
+    expectPlacements(*form, {
         {"cmdSortir", 10200, 1440, 975, 615, "&Sortir"},
         {"cmdEsborrar", 9120, 1440, 975, 615, "&Esborrar Dades"},
         {"cmdIniciarMoviment", 7920, 1440, 1095, 615, "&Iniciar Moviment"},
@@ -81,21 +77,7 @@ TEST_F(Archimedes, DesignTimeLayout)
         {"OptTriar(0)", 240, 360, 1815, 375, nullptr},
         {"OptTriar(1)", 240, 840, 1575, 375, nullptr},
         {"OptTriar(2)", 240, 1320, 1575, 375, nullptr},
-    };
-    for (const auto& c : controls) {
-        rt::Control* control = form->findControl(QString::fromUtf8(c.name));
-        ASSERT_NE(control, nullptr) << c.name;
-        EXPECT_EQ(control->Left(), c.left) << c.name;
-        EXPECT_EQ(control->Top(), c.top) << c.name;
-        EXPECT_EQ(control->Width(), c.width) << c.name;
-        EXPECT_EQ(control->Height(), c.height) << c.name;
-        if (auto* label = dynamic_cast<rt::Label*>(control); label && c.caption) {
-            EXPECT_EQ(label->Caption(), QString::fromUtf8(c.caption)) << c.name;
-        }
-        if (auto* button = dynamic_cast<rt::Button*>(control); button && c.caption) {
-            EXPECT_EQ(button->Caption(), QString::fromUtf8(c.caption)) << c.name;
-        }
-    }
+    });
     EXPECT_EQ(find<QRadioButton>(*form, "OptTriar(1)")->text(), "E > F, puja");
     EXPECT_EQ(find(*form, "OptTriar(2)")->parentWidget(), find(*form, "frmTriarResposta"));
     EXPECT_FALSE(button("cmdIniciarMoviment").Enabled());

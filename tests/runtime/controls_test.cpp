@@ -14,13 +14,10 @@ using namespace test;
 
 namespace {
 
-struct Controls : ::testing::Test {
-    rt::FormInstance<TestForm> instance;
-    TestForm* form = nullptr;
+struct Controls : TestFormFixture {
     void SetUp() override
     {
-        instance.Show();
-        form = instance.window();
+        TestFormFixture::SetUp();
         activate(*form);
     }
 };

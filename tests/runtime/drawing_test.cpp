@@ -8,14 +8,7 @@ using namespace test;
 
 namespace {
 
-struct Drawing : ::testing::Test {
-    rt::FormInstance<TestForm> instance;
-    TestForm* form = nullptr;
-    void SetUp() override
-    {
-        instance.Show();
-        form = instance.window();
-    }
+struct Drawing : TestFormFixture {
     QColor at(float x, float y) { return pixel(*form, x, y); }
 };
 

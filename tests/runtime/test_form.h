@@ -1,7 +1,10 @@
 #pragma once
 // A small form with one control of each kind, for the runtime's tests.
 
+#include <gtest/gtest.h>
+
 #include "runtime/form.h"
+#include "runtime/runtime.h"
 #include "runtime/windowed.h"
 #include "runtime/windowless.h"
 
@@ -31,6 +34,17 @@ public:
     PictureBox picA{*this, {.name = "picA", .left = 6000, .top = 4500, .width = 3000, .height = 2000, .tabIndex = 4, .backColor = RGB(128, 255, 255)}};
     Label lblDins{picA, {.name = "lblDins", .caption = "dins", .left = 150, .top = 150, .width = 900, .height = 300, .backColor = kYellow}};
     // clang-format on
+};
+
+// A test form, loaded as the runtime loads it.
+struct TestFormFixture : ::testing::Test {
+    rt::FormInstance<TestForm> instance;
+    TestForm* form = nullptr;
+    void SetUp() override
+    {
+        instance.Show();
+        form = instance.window();
+    }
 };
 
 }  // namespace test
