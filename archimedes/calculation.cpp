@@ -27,7 +27,9 @@ const char* judgement(int option, float F)
     static constexpr const char* wrong = "T'HAS EQUIVOCAT. Simula el Moviment per comprovar-ho";
     switch (option) {
     case 0: return F == E ? "MOLT BÉ. El recipient es manté, E=F. Simula el Moviment per comprovar-ho" : wrong;
-    case 1: return F < E ? "MOLT BÉ.  Simula el Moviment per comprovar-ho" : "T'HAS EQUIVOCAT.Simula el Moviment per comprovar-ho";
+    case 1:
+        return F < E ? "MOLT BÉ.  Simula el Moviment per comprovar-ho"
+                     : "T'HAS EQUIVOCAT.Simula el Moviment per comprovar-ho";
     default: return F > E ? right : wrong;
     }
 }

@@ -3,9 +3,9 @@
 // well below it, or animations run slower than designed. The counters give
 // the ratio real / virtual (below 1 is the goal).
 
+#include <benchmark/benchmark.h>
 #include <QScrollBar>
 #include <QTest>
-#include <benchmark/benchmark.h>
 
 #include "runtime/form.h"
 #include "runtime/runtime.h"
@@ -20,7 +20,8 @@ public:
 
 double ratio(const benchmark::State& state, std::chrono::nanoseconds virtualPerIteration, double realSeconds)
 {
-    const double virtualSeconds = std::chrono::duration<double>(virtualPerIteration).count() * static_cast<double>(state.iterations());
+    const double virtualSeconds =
+        std::chrono::duration<double>(virtualPerIteration).count() * static_cast<double>(state.iterations());
     return realSeconds / virtualSeconds;
 }
 
@@ -56,7 +57,8 @@ void BM_ShortColumn(benchmark::State& state)
     runtime.dispatch(&form, [&] {
         int x = 240, i = 1;
         for (auto _ : state) {
-            form.Line(static_cast<float>(x), 3480, static_cast<float>(x), static_cast<float>(3480 + i), rt::RGB(0, 0, 255));
+            form.Line(static_cast<float>(x), 3480, static_cast<float>(x), static_cast<float>(3480 + i),
+                      rt::RGB(0, 0, 255));
             i = i >= 476 ? 1 : i + 5;
             if (i == 1) x = x >= 6600 ? 240 : x + 5;
         }
@@ -87,7 +89,8 @@ void BM_ArchimedesMotion(benchmark::State& state)
         real += std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
         virtualTime += rt::Runtime::instance().pacer().elapsed();
     }
-    state.counters["virtual_s"] = std::chrono::duration<double>(virtualTime).count() / static_cast<double>(state.iterations());
+    state.counters["virtual_s"] =
+        std::chrono::duration<double>(virtualTime).count() / static_cast<double>(state.iterations());
     state.counters["real/virtual"] = ratio(state, virtualTime / state.iterations(), real);
 }
 BENCHMARK(BM_ArchimedesMotion)->Unit(benchmark::kMillisecond);

@@ -72,7 +72,9 @@ void Control::move(float left, float top, float width, float height)
     left_ = left, top_ = top, width_ = width, height_ = height;
     applyGeometry();
     const QRect after = view_->geometry();
-    repaint(after == before ? 0 : static_cast<long long>(before.width()) * before.height() + after.width() * after.height());
+    repaint(after == before
+                ? 0
+                : static_cast<long long>(before.width()) * before.height() + after.width() * after.height());
 }
 
 void Control::setVisible(bool visible)

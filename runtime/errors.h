@@ -10,10 +10,7 @@ namespace rt {
 
 class RuntimeError : public std::runtime_error {
 public:
-    RuntimeError(int number, const std::string& message)
-        : std::runtime_error(message), number_(number)
-    {
-    }
+    RuntimeError(int number, const std::string& message) : std::runtime_error(message), number_(number) {}
     int number() const { return number_; }
 
 private:

@@ -247,7 +247,8 @@ void Form::Box(float x1, float y1, float x2, float y2, Color color)
 {
     const QPointF a = toDevice(x1, y1), b = toDevice(x2, y2);
     surface_.box(QRectF(a, b), penColor(color), drawWidth_, false);
-    Runtime::instance().pacer().chargeDrawing(static_cast<long long>(2 * (std::abs(a.x() - b.x()) + std::abs(a.y() - b.y())) * drawWidth_));
+    Runtime::instance().pacer().chargeDrawing(
+        static_cast<long long>(2 * (std::abs(a.x() - b.x()) + std::abs(a.y() - b.y())) * drawWidth_));
     currentX_ = x2;
     currentY_ = y2;
 }
@@ -256,7 +257,8 @@ void Form::FilledBox(float x1, float y1, float x2, float y2, Color color)
 {
     const QPointF a = toDevice(x1, y1), b = toDevice(x2, y2);
     surface_.box(QRectF(a, b), penColor(color), drawWidth_, true);
-    Runtime::instance().pacer().chargeDrawing(static_cast<long long>((std::abs(a.x() - b.x()) + 1) * (std::abs(a.y() - b.y()) + 1)));
+    Runtime::instance().pacer().chargeDrawing(
+        static_cast<long long>((std::abs(a.x() - b.x()) + 1) * (std::abs(a.y() - b.y()) + 1)));
     currentX_ = x2;
     currentY_ = y2;
 }

@@ -164,8 +164,7 @@ double parseLeadingNumber(std::string_view text)
         if (j < s.size() && (s[j] == '+' || s[j] == '-')) ++j;
         if (j < s.size() && isDigit(s[j])) {
             s[i] = 'e';
-            for (end = j; end < s.size() && isDigit(s[end]); ++end) {
-            }
+            for (end = j; end < s.size() && isDigit(s[end]); ++end) {}
         }
     }
     const std::string number = s.substr(0, end);

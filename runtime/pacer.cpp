@@ -13,7 +13,8 @@ void Pacer::setClock(std::function<Nanos()> now, std::function<void(Nanos)> slee
 {
     using Clock = std::chrono::steady_clock;
     now_ = now ? std::move(now) : [] { return std::chrono::duration_cast<Nanos>(Clock::now().time_since_epoch()); };
-    sleepUntil_ = sleepUntil ? std::move(sleepUntil) : [](Nanos t) { std::this_thread::sleep_until(Clock::time_point(t)); };
+    sleepUntil_ =
+        sleepUntil ? std::move(sleepUntil) : [](Nanos t) { std::this_thread::sleep_until(Clock::time_point(t)); };
 }
 
 void Pacer::beginHandler()

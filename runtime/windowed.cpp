@@ -87,8 +87,8 @@ protected:
         option.text.clear();
         p.drawControl(QStyle::CE_PushButton, option);
         const QRect r = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
-        style()->drawItemText(&p, r, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, palette(),
-                              isEnabled(), text(), QPalette::ButtonText);
+        style()->drawItemText(&p, r, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, palette(), isEnabled(),
+                              text(), QPalette::ButtonText);
     }
 
     void keyPressEvent(QKeyEvent* event) override
@@ -210,15 +210,15 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override
     {
         QLineEdit::mouseReleaseEvent(event);
-        if (box_.click_ && rect().contains(event->position().toPoint())) Runtime::instance().dispatch(this, box_.click_);
+        if (box_.click_ && rect().contains(event->position().toPoint()))
+            Runtime::instance().dispatch(this, box_.click_);
     }
 
 private:
     TextBox& box_;
 };
 
-TextBox::TextBox(Container& container, const Props& props)
-    : Control(container, props, new View(*this), Kind::Windowed)
+TextBox::TextBox(Container& container, const Props& props) : Control(container, props, new View(*this), Kind::Windowed)
 {
     auto& view = static_cast<View&>(widget());
     view.setFont(fontFor(props, container));

@@ -171,14 +171,13 @@ Shape::Shape(Container& container, const Props& props)
       fillStyle_(props.fillStyle),
       fillColor_(props.fillColor),
       backStyle_(props.backStyle == BackStyle::Opaque && props.backColor == kDefaultColor ? BackStyle::Transparent
-                                                                                         : props.backStyle),
+                                                                                          : props.backStyle),
       backColor_(orDefault(props.backColor, sys::Window)),
       borderColor_(orDefault(props.borderColor, sys::WindowText)),
       borderWidth_(props.borderWidth),
       borderVisible_(props.borderVisible)
 {
 }
-
 
 // ---- LineControl -----------------------------------------------------------
 

@@ -44,7 +44,8 @@ QColor pixel(QWidget& widget, float xTwips, float yTwips)
 {
     const QImage image = widget.grab().toImage();
     const qreal scale = image.devicePixelRatio();
-    const QPoint p(static_cast<int>(xTwips / rt::kTwipsPerPixel * scale), static_cast<int>(yTwips / rt::kTwipsPerPixel * scale));
+    const QPoint p(static_cast<int>(xTwips / rt::kTwipsPerPixel * scale),
+                   static_cast<int>(yTwips / rt::kTwipsPerPixel * scale));
     return image.pixelColor(p);
 }
 

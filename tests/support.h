@@ -2,11 +2,11 @@
 // What the tests share: finding controls by their designer names, clicking
 // and typing as a pupil does, and reading the pixels a pupil sees.
 
+#include <gtest/gtest.h>
 #include <QColor>
 #include <QImage>
 #include <QString>
 #include <QWidget>
-#include <gtest/gtest.h>
 #include <string>
 #include <vector>
 

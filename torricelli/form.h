@@ -9,7 +9,8 @@ namespace torricelli {
 
 class frmTorricelli : public rt::Form {
 public:
-    frmTorricelli() : Form({.name = "frmTorricelli", .caption = "Teorema de Torricelli", .backColor = rt::sys::TitleBarText})
+    frmTorricelli()
+        : Form({.name = "frmTorricelli", .caption = "Teorema de Torricelli", .backColor = rt::sys::TitleBarText})
     {
         cmdSortir.onClick([this] { cmdSortir_Click(); });
     }

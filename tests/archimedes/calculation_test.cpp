@@ -25,10 +25,11 @@ TEST(ArchimedesWeight, WorkedValuesWithTheirSinglePrecisionSteps)
         const char* text;
     } cases[] = {
         {9, 9, " 79379.99"},  // not 79380
-        {0, 10, " 0"},        {10, 0, " 0"},          {75, 1, " 73500"},  {200, 10, " 1960000"},
-        {10, 10, " 98000"},   {1, 1, " 980"},         {3, 7, " 20580"},    {199, 9, " 1755180"},
+        {0, 10, " 0"},       {10, 0, " 0"},  {75, 1, " 73500"}, {200, 10, " 1960000"},
+        {10, 10, " 98000"},  {1, 1, " 980"}, {3, 7, " 20580"},  {199, 9, " 1755180"},
     };
-    for (const auto& c : cases) EXPECT_EQ(rt::shortNumber(weight(c.density, c.height)), c.text) << c.density << " " << c.height;
+    for (const auto& c : cases)
+        EXPECT_EQ(rt::shortNumber(weight(c.density, c.height)), c.text) << c.density << " " << c.height;
     EXPECT_FLOAT_EQ(weight(9, 9), 79379.9921875f);
     EXPECT_LT(weight(9, 9), E);
 }

@@ -1,8 +1,8 @@
+#include <gtest/gtest.h>
 #include <QLocale>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "archimedes/form.h"
 #include "shell/program.h"
@@ -48,36 +48,38 @@ TEST_F(Archimedes, DesignTimeLayout)
 {
     EXPECT_EQ(form->windowTitle(), "Principi d'Arquímedes");
     expectPlacements(*form, {
-        {"cmdSortir", 10200, 1440, 975, 615, "&Sortir"},
-        {"cmdEsborrar", 9120, 1440, 975, 615, "&Esborrar Dades"},
-        {"cmdIniciarMoviment", 7920, 1440, 1095, 615, "&Iniciar Moviment"},
-        {"cmdOmplir", 6720, 1440, 1095, 615, "&Omplir"},
-        {"HSBDensitat", 360, 1920, 3975, 255, nullptr},
-        {"HSBAlturaLíquid", 360, 1200, 3975, 255, nullptr},
-        {"picAigua", 0, 2520, 13365, 5535, nullptr},
-        {"lblDensitatValor", 4440, 1920, 1095, 255, "0 kg/dm3"},
-        {"lblAlturaL", 4440, 1200, 735, 255, "0 m"},
-        {"lblPròleg", 4440, 120, 7215, 1095,
-         "Per simular el principi d'Arquímedes en aquest programa, s´ha de donar l'altura de producte, en metres, amb que omplim el "
-         "recipient i la seva densitat en kg/dm3. L'altura  màxima de càlcul és de 10 metres. Es considera un recipient de "
-         "dimensions constants i l'empenta de l'aigua sempre serà la mateixa."},
-        {"lblDensitat", 360, 1560, 855, 255, "Densitat:"},
-        {"lblAlturaLíquid", 360, 840, 2055, 255, "Altura producte afegit:"},
-        {"lblTítol", 480, 360, 3855, 495, "PRINCIPI D'ARQUÍMEDES"},
-        {"frmTriarResposta", 9360, 960, 2295, 1935, nullptr},
-        {"Shape1", 3480, 3840, 165, 1350, nullptr},
-        {"lblNomRecipient", 5520, 2520, 1215, 495, "Recipient submergit "},
-        {"lblSolucio", 9000, 3840, 2295, 255, "SOLUCIÓ"},
-        {"imgNotaArq", 0, 3840, 3615, 1350, nullptr},
-        {"lblEquacionsEmprades", 0, 0, 3630, 375, "EQUACIONS EMPRADES"},
-        {"imgEquaciosnArq", 0, 360, 3630, 3495, nullptr},
-        {"lblPesProducte", 8760, 4200, 2895, 1095, ""},
-        {"shpAlturaLíquid", 5400, 2200, 1455, 15, nullptr},
-        {"shpVaixell", 5400, 2200, 1455, 1000, nullptr},
-        {"OptTriar(0)", 240, 360, 1815, 375, nullptr},
-        {"OptTriar(1)", 240, 840, 1575, 375, nullptr},
-        {"OptTriar(2)", 240, 1320, 1575, 375, nullptr},
-    });
+                                {"cmdSortir", 10200, 1440, 975, 615, "&Sortir"},
+                                {"cmdEsborrar", 9120, 1440, 975, 615, "&Esborrar Dades"},
+                                {"cmdIniciarMoviment", 7920, 1440, 1095, 615, "&Iniciar Moviment"},
+                                {"cmdOmplir", 6720, 1440, 1095, 615, "&Omplir"},
+                                {"HSBDensitat", 360, 1920, 3975, 255, nullptr},
+                                {"HSBAlturaLíquid", 360, 1200, 3975, 255, nullptr},
+                                {"picAigua", 0, 2520, 13365, 5535, nullptr},
+                                {"lblDensitatValor", 4440, 1920, 1095, 255, "0 kg/dm3"},
+                                {"lblAlturaL", 4440, 1200, 735, 255, "0 m"},
+                                {"lblPròleg", 4440, 120, 7215, 1095,
+                                 "Per simular el principi d'Arquímedes en aquest programa, s´ha de donar l'altura de "
+                                 "producte, en metres, amb que omplim el "
+                                 "recipient i la seva densitat en kg/dm3. L'altura  màxima de càlcul és de 10 metres. "
+                                 "Es considera un recipient de "
+                                 "dimensions constants i l'empenta de l'aigua sempre serà la mateixa."},
+                                {"lblDensitat", 360, 1560, 855, 255, "Densitat:"},
+                                {"lblAlturaLíquid", 360, 840, 2055, 255, "Altura producte afegit:"},
+                                {"lblTítol", 480, 360, 3855, 495, "PRINCIPI D'ARQUÍMEDES"},
+                                {"frmTriarResposta", 9360, 960, 2295, 1935, nullptr},
+                                {"Shape1", 3480, 3840, 165, 1350, nullptr},
+                                {"lblNomRecipient", 5520, 2520, 1215, 495, "Recipient submergit "},
+                                {"lblSolucio", 9000, 3840, 2295, 255, "SOLUCIÓ"},
+                                {"imgNotaArq", 0, 3840, 3615, 1350, nullptr},
+                                {"lblEquacionsEmprades", 0, 0, 3630, 375, "EQUACIONS EMPRADES"},
+                                {"imgEquaciosnArq", 0, 360, 3630, 3495, nullptr},
+                                {"lblPesProducte", 8760, 4200, 2895, 1095, ""},
+                                {"shpAlturaLíquid", 5400, 2200, 1455, 15, nullptr},
+                                {"shpVaixell", 5400, 2200, 1455, 1000, nullptr},
+                                {"OptTriar(0)", 240, 360, 1815, 375, nullptr},
+                                {"OptTriar(1)", 240, 840, 1575, 375, nullptr},
+                                {"OptTriar(2)", 240, 1320, 1575, 375, nullptr},
+                            });
     EXPECT_EQ(find<QRadioButton>(*form, "OptTriar(1)")->text(), "E > F, puja");
     EXPECT_EQ(find(*form, "OptTriar(2)")->parentWidget(), find(*form, "frmTriarResposta"));
     EXPECT_FALSE(button("cmdIniciarMoviment").Enabled());
@@ -90,9 +92,9 @@ TEST_F(Archimedes, DesignTimeLook)
     const QColor water(128, 255, 255), cover(255, 255, 128);
     EXPECT_EQ(pixel(*form, 5000, 2520 + 5000), water);
     EXPECT_EQ(pixel(*form, 8000, 2520 + 300), water);
-    EXPECT_EQ(pixel(*form, 6100, 2520 + 2800), cover);  // the empty container, under its label
+    EXPECT_EQ(pixel(*form, 6100, 2520 + 2800), cover);      // the empty container, under its label
     EXPECT_EQ(pixel(*form, 3560, 2520 + 4500), Qt::white);  // Shape1 over the note's edge
-    EXPECT_EQ(pixel(*form, 11000, 8300), Qt::white);  // the form below the water
+    EXPECT_EQ(pixel(*form, 11000, 8300), Qt::white);        // the form below the water
     auto* title = find(*form, "lblTítol");
     EXPECT_EQ(title->font().pixelSize(), 18);
     EXPECT_FALSE(title->font().bold());
@@ -132,8 +134,8 @@ TEST_F(Archimedes, FillingShowsTheProductColumn)
     EXPECT_EQ(shape("shpAlturaLíquid").fillStyle(), rt::FillStyle::Solid);
     EXPECT_EQ(shape("shpVaixell").FillColor(), rt::RGB(255, 0, 0));
     EXPECT_EQ(pixel(*form, 6100, 2520 + 2200 + 50), QColor(255, 255, 128));  // the cover
-    EXPECT_EQ(pixel(*form, 6100, 2520 + 2200 + 600), QColor(255, 0, 0));  // the product
-    EXPECT_FALSE(button("cmdIniciarMoviment").Enabled());  // only an answer enables it
+    EXPECT_EQ(pixel(*form, 6100, 2520 + 2200 + 600), QColor(255, 0, 0));     // the product
+    EXPECT_FALSE(button("cmdIniciarMoviment").Enabled());                    // only an answer enables it
 
     fill(10, 0);
     EXPECT_EQ(shape("shpAlturaLíquid").Height(), 1000);
@@ -189,7 +191,8 @@ TEST_F(Archimedes, TheMotionEndsAtTheSurfaceInPlaceOrAtTheBottom)
         {0, 0, 0, "El pes del recipient és de  0 Newtons i l'empenta de l'aigua de 98.000 N; E > F, flota"},
         {9, 9, 0, "El pes del recipient és de  79379.99 Newtons i l'empenta de l'aigua de 98.000 N; E > F, flota"},
         {10, 10, 2200, "El pes del recipient és de  98000 Newtons i l'empenta de l'aigua de 98.000 N;  E= F, es manté"},
-        {200, 10, 4400, "El pes del recipient és de  1960000 Newtons i l'empenta de l'aigua de 98.000 N; E < F, s'enfonsa"},
+        {200, 10, 4400,
+         "El pes del recipient és de  1960000 Newtons i l'empenta de l'aigua de 98.000 N; E < F, s'enfonsa"},
     };
     for (const auto& c : cases) {
         click(*form, "cmdEsborrar");

@@ -1,9 +1,9 @@
+#include <gtest/gtest.h>
 #include <QAccessible>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "runtime/errors.h"
 #include "runtime/runtime.h"
@@ -32,7 +32,7 @@ TEST_F(Controls, NamesAndPlacesInPixelsOfFifteenTwips)
         const char* name;
         QRect rect;
     } cases[] = {
-        {"lblA", QRect(10, 10, 100, 20)},   {"cmdA", QRect(200, 10, 80, 30)},  {"shpA", QRect(10, 100, 100, 50)},
+        {"lblA", QRect(10, 10, 100, 20)},   {"cmdA", QRect(200, 10, 80, 30)},   {"shpA", QRect(10, 100, 100, 50)},
         {"hsbA", QRect(200, 100, 133, 17)}, {"txtA", QRect(200, 150, 100, 25)}, {"picA", QRect(400, 300, 200, 133)},
         {"lblDins", QRect(10, 10, 60, 20)},
     };
@@ -153,10 +153,10 @@ TEST_F(Controls, ShapesAndLinesPassClicksToTheFormLabelsKeepThem)
 {
     int clicks = 0;
     form->onClick([&] { ++clicks; });
-    clickAt(*form, 900, 1800);  // shpA
+    clickAt(*form, 900, 1800);   // shpA
     clickAt(*form, 1500, 3000);  // linA
     EXPECT_EQ(clicks, 2);
-    clickAt(*form, 1200, 225);  // lblA
+    clickAt(*form, 1200, 225);   // lblA
     clickAt(*form, 7000, 3500);  // imgA
     EXPECT_EQ(clicks, 2);
     clickAt(*form, 10500, 300);  // the form itself

@@ -1,6 +1,6 @@
+#include <gtest/gtest.h>
 #include <QCloseEvent>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "runtime/errors.h"
 #include "runtime/runtime.h"

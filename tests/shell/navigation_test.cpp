@@ -1,9 +1,9 @@
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QIcon>
 #include <QPushButton>
 #include <QTest>
-#include <gtest/gtest.h>
 #include <random>
 
 #include "runtime/twips.h"
@@ -34,9 +34,12 @@ struct Simulator {
 };
 
 const Simulator kSimulators[] = {
-    {"cmdArquímedes", Qt::Key_A, "Principi d'Arquímedes", [](shell::Program& p) -> rt::FormInstanceBase& { return p.arquimedes; }},
-    {"cmdTorricelli", Qt::Key_T, "Teorema de Torricelli", [](shell::Program& p) -> rt::FormInstanceBase& { return p.torricelli; }},
-    {"cmdContinuïtat", Qt::Key_E, "Equació de continuïtat", [](shell::Program& p) -> rt::FormInstanceBase& { return p.cabal; }},
+    {"cmdArquímedes", Qt::Key_A, "Principi d'Arquímedes",
+     [](shell::Program& p) -> rt::FormInstanceBase& { return p.arquimedes; }},
+    {"cmdTorricelli", Qt::Key_T, "Teorema de Torricelli",
+     [](shell::Program& p) -> rt::FormInstanceBase& { return p.torricelli; }},
+    {"cmdContinuïtat", Qt::Key_E, "Equació de continuïtat",
+     [](shell::Program& p) -> rt::FormInstanceBase& { return p.cabal; }},
     {"cmdPascal", Qt::Key_P, "Principi de Pascal", [](shell::Program& p) -> rt::FormInstanceBase& { return p.pascal; }},
     {"cmdVenturi", Qt::Key_V, "Efecte Venturi", [](shell::Program& p) -> rt::FormInstanceBase& { return p.venturi; }},
 };
@@ -49,15 +52,15 @@ TEST_F(Navigation, TheMenuAsDesigned)
     EXPECT_EQ(form->windowTitle(), "Ondarell");
     EXPECT_EQ(form->size(), QSize(792, 573));
     expectPlacements(*form, {
-        {"cmdArquímedes", 480, 5520, 1335, 615, "&Arquímedes"},
-        {"cmdTorricelli", 2400, 5520, 1335, 615, "&Torricelli"},
-        {"lblTítolPrograma", 2040, 1080, 9135, 855, "Programes d'ondarell"},
-        {"cmdContinuïtat", 4320, 5520, 1215, 615, "&Equació de continuïtat"},
-        {"Label1", 9360, 7440, 1935, 495, nullptr},
-        {"cmdPascal", 6120, 5520, 1335, 615, "&Pascal"},
-        {"cmdVenturi", 8040, 5520, 1335, 615, "&Venturi"},
-        {"cmdSortir", 9960, 5520, 1335, 615, "&Sortir"},
-    });
+                                {"cmdArquímedes", 480, 5520, 1335, 615, "&Arquímedes"},
+                                {"cmdTorricelli", 2400, 5520, 1335, 615, "&Torricelli"},
+                                {"lblTítolPrograma", 2040, 1080, 9135, 855, "Programes d'ondarell"},
+                                {"cmdContinuïtat", 4320, 5520, 1215, 615, "&Equació de continuïtat"},
+                                {"Label1", 9360, 7440, 1935, 495, nullptr},
+                                {"cmdPascal", 6120, 5520, 1335, 615, "&Pascal"},
+                                {"cmdVenturi", 8040, 5520, 1335, 615, "&Venturi"},
+                                {"cmdSortir", 9960, 5520, 1335, 615, "&Sortir"},
+                            });
     const auto& credit = form->control<rt::Label>("Label1").Caption();
     EXPECT_TRUE(credit.startsWith(QString::fromUtf8("Simuladors d\u00B4Ondarell     "))) << credit.toStdString();
     EXPECT_GT(credit.size(), 26);
@@ -76,7 +79,7 @@ TEST_F(Navigation, TheMenuAsDesigned)
     ASSERT_FALSE(icon.isNull());
     EXPECT_EQ(icon.pixelColor(0, 0), QColor(0, 128, 0));
     EXPECT_EQ(icon.pixelColor(8, 2), QColor(255, 255, 255));  // the top of the O
-    EXPECT_EQ(icon.pixelColor(8, 8), QColor(0, 128, 0));  // its hollow
+    EXPECT_EQ(icon.pixelColor(8, 8), QColor(0, 128, 0));      // its hollow
 
     activate(*form);
     EXPECT_EQ(QApplication::focusWidget(), find(*form, "cmdArquímedes"));
