@@ -25,6 +25,7 @@ QColor toQColor(Color color)
 DrawingSurface::DrawingSurface(QWidget& form) : QWidget(&form)
 {
     setObjectName(QStringLiteral("dibuix"));
+    setAccessibleName(QStringLiteral("Dibuix"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     const QSize size(toPixels(Form::kClientWidth), toPixels(Form::kClientHeight));
     setGeometry(QRect(QPoint(0, 0), size));

@@ -1,4 +1,6 @@
 #include <gtest/gtest.h>
+#include <QAccessible>
+#include <QApplication>
 #include <QLocale>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -263,4 +265,36 @@ TEST_F(Archimedes, WeightOutlivesTheWindowButControlsStartAgain)
     EXPECT_FALSE(button("cmdIniciarMoviment").Enabled());
     choose(0);
     EXPECT_EQ(caption("lblPesProducte"), "MOLT BÉ. El recipient es manté, E=F. Simula el Moviment per comprovar-ho");
+}
+
+TEST_F(Archimedes, UsableFromTheKeyboardAndReadAloud)
+{
+    activate(*form);
+    EXPECT_EQ(QApplication::focusWidget(), find(*form, "HSBAlturaLíquid"));
+    for (int i = 0; i < 9; ++i) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+    EXPECT_EQ(caption("lblAlturaL"), "9 m");
+    // The disabled "&Iniciar Moviment" is skipped.
+    for (const char* next : {"HSBDensitat", "cmdOmplir", "cmdEsborrar", "cmdSortir"}) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), find(*form, next)) << next;
+    }
+    QTest::keyClick(form, Qt::Key_O, Qt::AltModifier);
+    settle(300);
+    EXPECT_EQ(shape("shpAlturaLíquid").Height(), 100);
+
+    const struct {
+        const char* name;
+        const char* text;
+    } spoken[] = {
+        {"HSBDensitat", "Densitat"},
+        {"HSBAlturaLíquid", "Altura producte afegit"},
+        {"lblAlturaL", "9 m"},
+        {"cmdIniciarMoviment", "Iniciar Moviment"},
+    };
+    for (const auto& s : spoken)
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(find(*form, s.name))->text(QAccessible::Name),
+                  QString::fromUtf8(s.text))
+            << s.name;
+    const QString note = QAccessible::queryAccessibleInterface(find(*form, "imgNotaArq"))->text(QAccessible::Name);
+    EXPECT_TRUE(note.contains("98.000N")) << note.toStdString();
 }
