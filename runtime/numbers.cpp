@@ -1,6 +1,5 @@
 #include "numbers.h"
 
-#include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -100,7 +99,6 @@ double radixNumber(std::string_view s, int radix)
         const int digit = digitValue(c);
         if (digit >= radix) break;
         value = value * radix + digit;
-        if (value > 4294967295.0) throw Overflow();
     }
     return value;
 }
@@ -167,11 +165,8 @@ double parseLeadingNumber(std::string_view text)
             for (end = j; end < s.size() && isDigit(s[end]); ++end) {}
         }
     }
-    const std::string number = s.substr(0, end);
-    errno = 0;
-    const double value = std::strtod(number.c_str(), nullptr);
-    if (errno == ERANGE && std::isinf(value)) throw Overflow();
-    return value;
+    // strtod gives an infinity for a number too large, and 0 for one too small.
+    return std::strtod(s.substr(0, end).c_str(), nullptr);
 }
 
 float Int(float value)
@@ -182,6 +177,17 @@ float Int(float value)
 double Int(double value)
 {
     return std::floor(value);
+}
+
+float roundHalfDown(float value, int decimals)
+{
+    float scale = 1;
+    for (int i = 0; i < decimals; ++i) scale *= 10;
+    float x = Int(value * (scale * 10));
+    const std::int32_t digit = toInt32(x) % 10;
+    x = Int(x / 10);
+    if (digit > 5) x += 1;
+    return x / scale;
 }
 
 std::int16_t toInt16(double value)

@@ -25,12 +25,18 @@ std::string decimalText(double value, std::string_view decimalPoint);
 // The leading number of typed text: blanks anywhere are ignored, "." is the
 // decimal point, an exponent (E or D) belongs to the number, "&H" and "&O"
 // start hexadecimal and octal numbers; text that does not begin with a
-// number gives 0. A number too large for a double raises Overflow.
+// number gives 0. A number too large for a double gives an infinity of its
+// sign, for the caller to refuse.
 double parseLeadingNumber(std::string_view text);
 
 // Int: the largest whole number not above the value.
 float Int(float value);
 double Int(double value);
+
+// Rounds a result to `decimals` places as the forms do, every step in
+// single precision: the value is cut after the next digit, and that digit
+// rounds up only from 6 (1.235 gives 1.23, 1.236 gives 1.24).
+float roundHalfDown(float value, int decimals);
 
 // Conversions to 16- and 32-bit integers: halves go to the even neighbour;
 // a value outside the type's range (or not a number) raises Overflow.

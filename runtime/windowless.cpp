@@ -112,7 +112,7 @@ private:
 Label::Label(Container& container, const Props& props)
     : Control(container, props, new View(*this), Kind::Windowless),
       caption_(QString::fromUtf8(props.caption)),
-      backColor_(orDefault(props.backColor, container.backColor())),
+      backColor_(orDefault(props.backColor, sys::ButtonFace)),
       foreColor_(orDefault(props.foreColor, sys::WindowText)),
       transparent_(props.backStyle == BackStyle::Transparent),
       border_(props.border),

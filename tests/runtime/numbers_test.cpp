@@ -100,15 +100,13 @@ TEST(ParseLeadingNumber, Table)
     for (const auto& c : cases) EXPECT_DOUBLE_EQ(parseLeadingNumber(c.text), c.value) << '"' << c.text << '"';
 }
 
-TEST(ParseLeadingNumber, NumbersTooLargeOverflow)
+TEST(ParseLeadingNumber, NumbersTooLargeGiveAnInfinityOfTheirSign)
 {
-    EXPECT_THROW(parseLeadingNumber("1e400"), RuntimeError);
-    EXPECT_THROW(parseLeadingNumber("&HFFFFFFFFFF"), RuntimeError);
-    try {
-        parseLeadingNumber("9e999");
-    } catch (const RuntimeError& e) {
-        EXPECT_EQ(e.number(), 6);
-    }
+    EXPECT_EQ(parseLeadingNumber("1e400"), std::numeric_limits<double>::infinity());
+    EXPECT_EQ(parseLeadingNumber("-9D999"), -std::numeric_limits<double>::infinity());
+    EXPECT_EQ(parseLeadingNumber("1E39"), 1e39);  // a double holds it; a single does not
+    EXPECT_EQ(parseLeadingNumber("&HFFFFFFFFFF"), 1099511627775.0);
+    EXPECT_EQ(parseLeadingNumber(std::string(5000, '9')), std::numeric_limits<double>::infinity());
 }
 
 TEST(Int, IsFloor)
@@ -117,6 +115,20 @@ TEST(Int, IsFloor)
     EXPECT_EQ(Int(-2.1f), -3.0f);
     EXPECT_EQ(Int(3.0), 3.0);
     EXPECT_EQ(Int(-0.5), -1.0);
+}
+
+TEST(RoundHalfDown, TheDigitAfterRoundsUpOnlyFromSix)
+{
+    const struct {
+        float value;
+        int decimals;
+        float rounded;
+    } cases[] = {
+        {1.235f, 2, 1.23f},  {1.236f, 2, 1.24f},    {1.2349f, 2, 1.23f}, {4.427188f, 2, 4.43f}, {0.451754f, 2, 0.45f},
+        {9.899495f, 2, 9.9f}, {10.0005f, 2, 10.0f}, {0, 2, 0},           {2.6525f, 3, 2.652f},  {2.6526f, 3, 2.653f},
+        {0.0529f, 3, 0.053f}, {0.0525f, 3, 0.052f}, {2122.0659f, 3, 2122.066f},
+    };
+    for (const auto& c : cases) EXPECT_EQ(roundHalfDown(c.value, c.decimals), c.rounded) << c.value;
 }
 
 TEST(IntegerConversion, HalvesGoToEven)
