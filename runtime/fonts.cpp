@@ -25,6 +25,9 @@ QFont toQFont(const FontSpec& spec)
     font.setPixelSize(static_cast<int>(std::lround(spec.size * 96.0f / 72.0f)));
     font.setBold(spec.bold);
     font.setItalic(spec.italic);
+    // The forms' small sans-serif face is a little narrower than ours: the
+    // captions sized for it must still fit their labels.
+    if (spec.face == nullptr || std::strcmp(spec.face, "MS Sans Serif") == 0) font.setStretch(95);
     return font;
 }
 

@@ -224,44 +224,50 @@ QColor Form::penColor(Color color) const
     return toQColor(color == kDefaultColor ? foreColor_ : color);
 }
 
-void Form::segment(float x1, float y1, float x2, float y2, Color color)
+void Form::draw(DrawCall::Kind kind, float x1, float y1, float x2, float y2, Color color)
 {
     const QPointF a = toDevice(x1, y1), b = toDevice(x2, y2);
-    surface_.line(a, b, penColor(color), drawWidth_);
-    const double length = std::abs(a.x() - b.x()) + std::abs(a.y() - b.y()) + 1;
-    Runtime::instance().pacer().chargeDrawing(static_cast<long long>(length * drawWidth_));
+    const QColor pen = penColor(color);
+    const double dx = std::abs(a.x() - b.x()), dy = std::abs(a.y() - b.y());
+    double pixels = 0;
+    switch (kind) {
+    case DrawCall::Kind::Segment:
+        surface_.line(a, b, pen, drawWidth_);
+        pixels = (dx + dy + 1) * drawWidth_;
+        break;
+    case DrawCall::Kind::Box:
+        surface_.box(QRectF(a, b), pen, drawWidth_, false);
+        pixels = 2 * (dx + dy) * drawWidth_;
+        break;
+    case DrawCall::Kind::FilledBox:
+        surface_.box(QRectF(a, b), pen, drawWidth_, true);
+        pixels = (dx + 1) * (dy + 1);
+        break;
+    }
+    Runtime::instance().pacer().chargeDrawing(static_cast<long long>(pixels));
+    if (recorder_) recorder_({kind, x1, y1, x2, y2, color == kDefaultColor ? foreColor_ : color, drawWidth_});
     currentX_ = x2;
     currentY_ = y2;
 }
 
 void Form::Line(float x1, float y1, float x2, float y2, Color color)
 {
-    segment(x1, y1, x2, y2, color);
+    draw(DrawCall::Kind::Segment, x1, y1, x2, y2, color);
 }
 
 void Form::LineTo(float x2, float y2, Color color)
 {
-    segment(currentX_, currentY_, x2, y2, color);
+    draw(DrawCall::Kind::Segment, currentX_, currentY_, x2, y2, color);
 }
 
 void Form::Box(float x1, float y1, float x2, float y2, Color color)
 {
-    const QPointF a = toDevice(x1, y1), b = toDevice(x2, y2);
-    surface_.box(QRectF(a, b), penColor(color), drawWidth_, false);
-    Runtime::instance().pacer().chargeDrawing(
-        static_cast<long long>(2 * (std::abs(a.x() - b.x()) + std::abs(a.y() - b.y())) * drawWidth_));
-    currentX_ = x2;
-    currentY_ = y2;
+    draw(DrawCall::Kind::Box, x1, y1, x2, y2, color);
 }
 
 void Form::FilledBox(float x1, float y1, float x2, float y2, Color color)
 {
-    const QPointF a = toDevice(x1, y1), b = toDevice(x2, y2);
-    surface_.box(QRectF(a, b), penColor(color), drawWidth_, true);
-    Runtime::instance().pacer().chargeDrawing(
-        static_cast<long long>((std::abs(a.x() - b.x()) + 1) * (std::abs(a.y() - b.y()) + 1)));
-    currentX_ = x2;
-    currentY_ = y2;
+    draw(DrawCall::Kind::FilledBox, x1, y1, x2, y2, color);
 }
 
 void Form::Cls()

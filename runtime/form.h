@@ -48,6 +48,16 @@ private:
     QRect dirty_;  // logical pixels
 };
 
+// One call of a form's drawing methods, in the form's scale, with the
+// colour and width it was drawn with.
+struct DrawCall {
+    enum class Kind { Segment, Box, FilledBox };
+    Kind kind;
+    float x1, y1, x2, y2;
+    Color color;
+    int width;
+};
+
 struct FormProps {
     const char* name = "";
     const char* caption = "";
@@ -95,6 +105,8 @@ public:
     float twipsPerUnitX() const { return twipsPerUnitX_; }
 
     void onClick(std::function<void()> handler) { click_ = std::move(handler); }
+    // Sees every drawing call, for tests that count and check them.
+    void setDrawingRecorder(std::function<void(const DrawCall&)> recorder) { recorder_ = std::move(recorder); }
 
     // A control by its designer name ("OptTriar(1)"), in any container.
     Control* findControl(const QString& name) const;
@@ -119,7 +131,7 @@ private:
     std::vector<Control*> allControls() const;
     QPointF toDevice(float x, float y) const;
     QColor penColor(Color color) const;
-    void segment(float x1, float y1, float x2, float y2, Color color);
+    void draw(DrawCall::Kind kind, float x1, float y1, float x2, float y2, Color color);
 
     DrawingSurface surface_;
     FormInstanceBase* instance_ = nullptr;
@@ -131,6 +143,7 @@ private:
     float scaleTop_ = 0;
     float twipsPerUnitX_ = 1;
     std::function<void()> click_;
+    std::function<void(const DrawCall&)> recorder_;
 };
 
 QColor toQColor(Color color);

@@ -17,7 +17,7 @@ public:
     void start() { rt::Runtime::instance().start(menu); }
 
     rt::FormInstance<arquimedes::frmArquímedes, arquimedes::Values> arquimedes;
-    rt::FormInstance<torricelli::frmTorricelli> torricelli;
+    rt::FormInstance<torricelli::frmTorricelli, torricelli::Values> torricelli;
     rt::FormInstance<cabal::frmCabal> cabal;
     rt::FormInstance<pascal::frmPascal> pascal;
     rt::FormInstance<venturi::frmVenturi> venturi;

@@ -1,0 +1,336 @@
+#include <QApplication>
+#include <QLineEdit>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "shell/program.h"
+#include "support.h"
+#include "torricelli/form.h"
+
+using namespace test;
+
+namespace {
+
+const QColor kGreen(0, 128, 0);
+
+struct Torricelli : ::testing::Test {
+    shell::Program program;
+    torricelli::frmTorricelli* form = nullptr;
+    std::vector<rt::DrawCall> calls;
+
+    void SetUp() override
+    {
+        rt::Runtime::instance().start(program.menu);
+        open();
+    }
+    void open()
+    {
+        click(*program.menu.window(), "cmdTorricelli");
+        form = program.torricelli.window();
+        ASSERT_NE(form, nullptr);
+        form->setDrawingRecorder([this](const rt::DrawCall& c) { calls.push_back(c); });
+    }
+    void type(const char* box, const char* text)
+    {
+        auto* edit = find<QLineEdit>(*form, box);
+        edit->clear();
+        QTest::keyClicks(edit, QString::fromUtf8(text));
+    }
+    void fill(const char* liquid)
+    {
+        type("txtAlturaLíquid", liquid);
+        click(*form, "cmdOmplir");
+    }
+    void empty(const char* hole)
+    {
+        type("txtAlturaForat", hole);
+        click(*form, "cmdBuidar");
+    }
+    QString caption(const char* label) { return form->control<rt::Label>(label).Caption(); }
+    QString text(const char* box) { return find<QLineEdit>(*form, box)->text(); }
+    torricelli::Values& values() { return program.torricelli.values(); }
+    std::vector<rt::DrawCall> callsOf(rt::Color color)
+    {
+        std::vector<rt::DrawCall> out;
+        for (const auto& c : calls)
+            if (c.color == color) out.push_back(c);
+        return out;
+    }
+};
+
+}  // namespace
+
+TEST_F(Torricelli, DesignTimeLayout)
+{
+    EXPECT_EQ(form->windowTitle(), "Teorema de Torricelli");
+    expectPlacements(*form, {
+        {"PicEquacions", 7440, 4920, 3855, 2895, nullptr},
+        {"cmdSortir", 10320, 1080, 1095, 495, "&Sortir"},
+        {"cmdEsborrar", 9120, 1080, 1095, 495, "&Esborrar"},
+        {"cmdBuidar", 7800, 1080, 1215, 495, "&Buidar"},
+        {"cmdOmplir", 6480, 1080, 1215, 495, "&Omplir"},
+        {"txtAlturaForat", 4800, 1080, 495, 375, nullptr},
+        {"txtAlturaLíquid", 2040, 1080, 495, 360, nullptr},
+        {"lblTítolEquacions", 7440, 4560, 3135, 375, "EQUACIONS EMPRADES"},
+        {"lblDistància", 3480, 8160, 2175, 375, ""},
+        {"lblRespostaTempsTranscorregut", 8880, 3600, 1335, 375, ""},
+        {"lblRespostaEspaiRecorregut", 8880, 3000, 1335, 375, ""},
+        {"lblRespostaVelocitat", 8880, 2400, 1335, 375, ""},
+        {"lblAvis", 240, 1560, 5895, 615, ""},
+        {"lblExplicacioInicial", 4680, 240, 6975, 615,
+         "L'equació de Torricelli ens diu que la sortida de líquid d'un dipòsit per un forat de petites dimensions, és la "
+         "mateixa que tindria una partícula de fluid en caure lliurement des de la superfície de líquid al centre del "
+         "forat. En aquesta simulació l'altura màxima de càlcul és de 10 m."},
+        {"lblTempsTranscorregut", 3840, 3600, 4815, 255, "Temps transcorregut en caure el raig des de que surt del dipòsit:"},
+        {"lblEspaiRecorregut", 5160, 3000, 3375, 255, "Distància màxima que arriba el raig de líquid:"},
+        {"lblVelocitat", 5640, 2400, 2775, 255, "Velocitat màxima de sortida del líquid:"},
+        {"lblForat", 2880, 1200, 1935, 255, "Altura del forat en metres:"},
+        {"lblAltura", 120, 1200, 1935, 255, "Altura del líquid en metres:"},
+        {"lblTorricelli", 840, 480, 3375, 375, "EQUACIÓ DE TORRICELLI"},
+        {"imgDipositInicial", 360, 4200, 9000, 4500, nullptr},
+    });
+    const struct {
+        const char* name;
+        float x1, y1, x2, y2;
+    } lines[] = {{"Line1", 600, 8040, 9720, 8040}, {"Line2", 2640, 5400, 2640, 8000}, {"Line3", 600, 5400, 600, 8000}};
+    for (const auto& l : lines) {
+        auto& line = form->control<rt::LineControl>(l.name);
+        EXPECT_EQ(line.X1(), l.x1) << l.name;
+        EXPECT_EQ(line.Y1(), l.y1) << l.name;
+        EXPECT_EQ(line.X2(), l.x2) << l.name;
+        EXPECT_EQ(line.Y2(), l.y2) << l.name;
+        EXPECT_EQ(line.BorderWidth(), 3) << l.name;
+    }
+    EXPECT_EQ(form->control<rt::Label>("lblAvis").ForeColor(), rt::RGB(255, 0, 0));
+    EXPECT_EQ(find(*form, "lblAvis")->font().pixelSize(), 18);  // the form's own font
+    EXPECT_EQ(form->control<rt::Label>("lblTorricelli").ForeColor(), rt::RGB(192, 0, 0));
+    EXPECT_EQ(form->control<rt::Label>("lblRespostaVelocitat").ForeColor(), rt::RGB(0, 0, 255));
+    // The tank picture, with its green liquid, until a text box is used.
+    EXPECT_EQ(pixel(*form, 360 + 60 * 15, 4200 + 150 * 15), QColor(0, 132, 0));
+}
+
+TEST_F(Torricelli, EnterWalksThroughTheForm)
+{
+    activate(*form);
+    EXPECT_EQ(QApplication::focusWidget(), find(*form, "txtAlturaLíquid"));
+    QTest::keyClicks(QApplication::focusWidget(), "2");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(QApplication::focusWidget(), find(*form, "txtAlturaForat"));
+    EXPECT_FALSE(form->control<rt::Image>("imgDipositInicial").Visible()) << "hidden by Enter";
+    const char* walk[] = {"cmdOmplir", "cmdBuidar", "cmdEsborrar", "txtAlturaLíquid"};
+    for (const char* next : walk) {
+        if (QString(next) == "cmdOmplir") QTest::keyClicks(QApplication::focusWidget(), "1");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        EXPECT_EQ(QApplication::focusWidget(), find(*form, next)) << next;
+    }
+    EXPECT_EQ(text("txtAlturaLíquid"), "");  // "&Esborrar" ran last
+    EXPECT_EQ(caption("lblRespostaVelocitat"), "");
+}
+
+TEST_F(Torricelli, ClickingATextBoxHidesTheTankPicture)
+{
+    for (const char* box : {"txtAlturaLíquid", "txtAlturaForat"}) {
+        click(*form, "cmdEsborrar");
+        EXPECT_TRUE(form->control<rt::Image>("imgDipositInicial").Visible());
+        click(*form, box);
+        EXPECT_FALSE(form->control<rt::Image>("imgDipositInicial").Visible()) << box;
+    }
+}
+
+TEST_F(Torricelli, ResultsOfTheWorkedExamples)
+{
+    const struct {
+        const char *liquid, *hole, *speed, *distance, *below, *time;
+    } cases[] = {
+        {"2", "1", " 4.43 m/s", " 2 m", " 2 metres", " .45 segons"},
+        {"10", "5", " 9.9 m/s", " 10 m", " 10 metres", " 1.01 segons"},
+        {"10", "0", " 14 m/s", " 0 m", " 0 metres", " 0 segons"},
+        {"4", "4", " 0 m/s", " 0 m", " 0 metres", " .9 segons"},
+    };
+    for (const auto& c : cases) {
+        click(*form, "cmdEsborrar");
+        fill(c.liquid);
+        empty(c.hole);
+        EXPECT_EQ(caption("lblRespostaVelocitat"), c.speed) << c.liquid << "/" << c.hole;
+        EXPECT_EQ(caption("lblRespostaEspaiRecorregut"), c.distance);
+        EXPECT_EQ(caption("lblDistància"), c.below);
+        EXPECT_EQ(caption("lblRespostaTempsTranscorregut"), c.time);
+        EXPECT_EQ(caption("lblAvis"), "");
+    }
+}
+
+TEST_F(Torricelli, RefusedHeightsWarnEmptyTheirBoxAndZeroBothValues)
+{
+    const char* tooHigh = "L'altura del líquid ha de ser inferior 10 metres";
+    const char* belowHole = "L'altura ha de ser superior a l'altura del forat";
+    const char* negative = "L'altura no pot ser negativa";
+    const struct {
+        const char *liquid, *hole;
+        const char* warning;
+        const char* emptied;  // the box that was emptied
+    } cases[] = {
+        {"10.01", nullptr, tooHigh, "txtAlturaLíquid"}, {" 2 5", nullptr, tooHigh, "txtAlturaLíquid"},
+        {"1E39", nullptr, tooHigh, "txtAlturaLíquid"},  {"9E99", nullptr, tooHigh, "txtAlturaLíquid"},
+        {"-1", nullptr, negative, "txtAlturaLíquid"},   {"-1E39", nullptr, negative, "txtAlturaLíquid"},
+        {"2", "3", belowHole, "txtAlturaForat"},        {"2", "1E39", belowHole, "txtAlturaForat"},
+        {"2", "-0.5", negative, "txtAlturaForat"},      {"2", "-1E400", negative, "txtAlturaForat"},
+    };
+    for (const auto& c : cases) {
+        click(*form, "cmdEsborrar");
+        values().AlturaForat = 123;
+        fill(c.liquid);
+        if (c.hole) empty(c.hole);
+        EXPECT_EQ(caption("lblAvis"), QString::fromUtf8(c.warning)) << c.liquid;
+        EXPECT_EQ(text(c.emptied), "") << c.liquid;
+        EXPECT_EQ(values().AlturaLíquid, 0) << c.liquid;
+        EXPECT_EQ(values().AlturaForat, 0) << c.liquid;
+        if (c.hole) {
+            EXPECT_EQ(caption("lblRespostaVelocitat"), " 0 m/s");
+            EXPECT_EQ(caption("lblDistància"), " 0 metres");
+            EXPECT_EQ(caption("lblRespostaTempsTranscorregut"), " 0 segons");
+        }
+    }
+    // "&Buidar" does not clear the warning; "&Omplir" does.
+    empty("0");
+    EXPECT_EQ(caption("lblAvis"), QString::fromUtf8(negative));
+    fill("1");
+    EXPECT_EQ(caption("lblAvis"), "");
+}
+
+TEST_F(Torricelli, EmptyingBeforeAnyFillingComparesWithNoLiquid)
+{
+    empty("0.5");
+    EXPECT_EQ(caption("lblAvis"), "L'altura ha de ser superior a l'altura del forat");
+    click(*form, "cmdEsborrar");
+    empty("0");
+    EXPECT_EQ(caption("lblAvis"), "");
+    EXPECT_EQ(caption("lblRespostaVelocitat"), " 0 m/s");
+}
+
+TEST_F(Torricelli, DrawingOfTheWorkedGeometry)
+{
+    fill("2");
+    const auto black = callsOf(torricelli::kBlack);
+    ASSERT_EQ(black.size(), 2u);
+    EXPECT_EQ(black[0].x1, 600);
+    EXPECT_EQ(black[0].y2, -1200);
+    EXPECT_EQ(black[1].x1, 2640);
+    EXPECT_EQ(black[1].y2, -1200);
+    auto green = callsOf(torricelli::kGreen);
+    ASSERT_EQ(green.size(), 1001u);
+    EXPECT_EQ(green.front().y1, -1000);
+    EXPECT_EQ(green.back().y1, 0);
+    EXPECT_EQ(green.front().x1, 640);
+    EXPECT_EQ(green.front().x2, 2600);
+    EXPECT_EQ(green.front().width, 3);
+    EXPECT_FLOAT_EQ(form->ScaleTop(), -8000);
+
+    calls.clear();
+    empty("1");
+    const auto erased = [&] {
+        std::vector<rt::DrawCall> rows;
+        for (const auto& c : calls)
+            if (c.color == torricelli::kWhite && c.x1 == 640) rows.push_back(c);
+        return rows;
+    }();
+    ASSERT_EQ(erased.size(), 501u);
+    EXPECT_EQ(erased.front().y1, -1000);
+    EXPECT_EQ(erased.front().width, 3);  // the width the filling left
+    EXPECT_EQ(erased[1].width, 2);
+    EXPECT_EQ(erased.back().y1, -500);
+    green = callsOf(torricelli::kGreen);
+    EXPECT_EQ(green.size(), 501u * 6);
+    // The first jet ends on the ground 2 m from the wall.
+    EXPECT_NEAR(green[5].x2, 3640, 0.5);
+    EXPECT_EQ(green[5].y2, 0);
+    EXPECT_EQ(green[0].x1, 2640);
+    EXPECT_EQ(green[0].y1, -500);
+
+    // What the pupil sees: liquid below the hole, emptied rows above it, the jet landing.
+    EXPECT_EQ(pixel(*form, 1600, 8000 - 250), kGreen);
+    EXPECT_EQ(pixel(*form, 1600, 8000 - 750), Qt::white);
+    EXPECT_EQ(pixel(*form, 3600, 8000 - 15), kGreen);
+    EXPECT_EQ(pixel(*form, 4200, 8000 - 15), Qt::white);
+}
+
+TEST_F(Torricelli, EdgeCasesOfTheDrawing)
+{
+    // Hole at 0: a single jet point a pass, the liquid erased to the bottom.
+    fill("1");
+    calls.clear();
+    empty("0");
+    EXPECT_EQ(callsOf(torricelli::kGreen).size(), 501u);
+    EXPECT_EQ(pixel(*form, 1600, 8000 - 30), Qt::white);
+
+    // Hole at the liquid's level: one pass, the jet straight down the wall.
+    click(*form, "cmdEsborrar");
+    fill("1");
+    calls.clear();
+    empty("1");
+    const auto jet = callsOf(torricelli::kGreen);
+    ASSERT_EQ(jet.size(), 6u);
+    for (const auto& c : jet) EXPECT_EQ(c.x2, 2640);
+    EXPECT_EQ(jet.back().y2, 0);
+
+    // After the liquid warning: walls 200 high, one green row at the bottom.
+    click(*form, "cmdEsborrar");
+    calls.clear();
+    fill("11");
+    EXPECT_EQ(callsOf(torricelli::kBlack)[0].y2, -200);
+    ASSERT_EQ(callsOf(torricelli::kGreen).size(), 1u);
+    EXPECT_EQ(callsOf(torricelli::kGreen)[0].y1, 0);
+
+    // After the hole warning: one pass at y 0, one jet point at (2640, 0).
+    fill("1");
+    calls.clear();
+    empty("5");
+    ASSERT_EQ(callsOf(torricelli::kGreen).size(), 1u);
+    EXPECT_EQ(callsOf(torricelli::kGreen)[0].x2, 2640);
+    EXPECT_EQ(callsOf(torricelli::kGreen)[0].y2, 0);
+
+    // Half-twip heights step through half-twip rows.
+    click(*form, "cmdEsborrar");
+    calls.clear();
+    fill("2.001");
+    const auto rows = callsOf(torricelli::kGreen);
+    ASSERT_EQ(rows.size(), 1001u);
+    EXPECT_NEAR(rows.front().y1, -1000.5, 0.001);
+    EXPECT_NEAR(rows.back().y1, -0.5, 0.001);
+}
+
+TEST_F(Torricelli, HeightsOutliveEsborrarAndTheWindow)
+{
+    fill("3");
+    click(*form, "cmdEsborrar");
+    EXPECT_EQ(values().AlturaLíquid, 1500);
+    EXPECT_FLOAT_EQ(form->ScaleTop(), -8000);  // the scale stays while the form is loaded
+    click(*form, "cmdSortir");
+    settle();
+    open();
+    EXPECT_FLOAT_EQ(form->ScaleTop(), 0);  // a new window starts at the top-left corner again
+    EXPECT_TRUE(form->control<rt::Image>("imgDipositInicial").Visible());
+    empty("1");  // compares with the 3 m of the last filling
+    EXPECT_EQ(caption("lblAvis"), "");
+    EXPECT_EQ(caption("lblRespostaVelocitat"), " 6.26 m/s");
+}
+
+TEST_F(Torricelli, FillingAndEmptyingArePacedForTheEye)
+{
+    auto& pacer = rt::Runtime::instance().pacer();
+    const auto seconds = [&] { return std::chrono::duration<double>(pacer.elapsed()).count(); };
+    fill("10");
+    RecordProperty("filling_10m_s", std::to_string(seconds()));
+    EXPECT_GE(seconds(), 1.0);
+    EXPECT_LE(seconds(), 2.0);
+    // The emptying stays under about 6 s for every accepted pair of heights.
+    double longest = 0;
+    for (int tenths = 0; tenths <= 100; tenths += 5) {
+        fill("10");
+        empty(std::to_string(tenths / 10.0).c_str());
+        longest = std::max(longest, seconds());
+        EXPECT_GT(seconds(), 0.0);
+    }
+    RecordProperty("longest_emptying_s", std::to_string(longest));
+    EXPECT_LE(longest, 6.0);
+    EXPECT_GE(longest, 2.0);
+}

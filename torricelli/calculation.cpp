@@ -1,0 +1,67 @@
+#include "calculation.h"
+
+#include <cfloat>
+#include <algorithm>
+#include <cmath>
+
+#include "runtime/numbers.h"
+
+namespace torricelli {
+
+const char* message(Refusal refusal)
+{
+    switch (refusal) {
+    case Refusal::None: return "";
+    case Refusal::Negative: return "L'altura no pot ser negativa";
+    case Refusal::LiquidTooHigh: return "L'altura del líquid ha de ser inferior 10 metres";
+    case Refusal::BelowHole: return "L'altura ha de ser superior a l'altura del forat";
+    }
+    return "";
+}
+
+namespace {
+
+// A typed number stored in single precision; one beyond its range becomes
+// an infinity, which every check then refuses.
+float toSingle(double value)
+{
+    if (std::fabs(value) > FLT_MAX) return value < 0 ? -INFINITY : INFINITY;
+    return static_cast<float>(value);
+}
+
+}  // namespace
+
+Liquid readLiquid(const std::string& text)
+{
+    const float metres = toSingle(rt::parseLeadingNumber(text));
+    if (metres < 0) return {0, Refusal::Negative};
+    if (metres > kHighestLiquid) return {0, Refusal::LiquidTooHigh};
+    return {metres * kTwipsPerMetre, Refusal::None};
+}
+
+Hole readHole(const std::string& text, float liquidTwips)
+{
+    const float twips = toSingle(rt::parseLeadingNumber(text) * kTwipsPerMetre);
+    if (twips < 0) return {0, Refusal::Negative};
+    if (liquidTwips < twips) return {0, Refusal::BelowHole};
+    return {twips, Refusal::None};
+}
+
+Results results(float liquidTwips, float holeTwips)
+{
+    const float fall = liquidTwips - holeTwips;
+    const float speed = rt::roundHalfDown(static_cast<float>(std::sqrt(fall * 19.6 / 500)), 2);
+    const auto fallTime = [&] { return std::sqrt(static_cast<double>((holeTwips + holeTwips) / 4900)); };
+    const float distance = rt::roundHalfDown(static_cast<float>(speed * fallTime()), 2);
+    const float time = rt::roundHalfDown(static_cast<float>(fallTime()), 2);
+    return {speed, distance, time};
+}
+
+float jetReach(float k, float y, float holeTwips)
+{
+    const double t = std::sqrt(k * 2.0 / 4900);
+    const double u = std::sqrt(std::max(0.0, 19.6 * (-y - holeTwips) / 500));
+    return static_cast<float>(u * t);
+}
+
+}  // namespace torricelli

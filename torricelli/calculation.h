@@ -1,0 +1,43 @@
+#pragma once
+// The physics of the Torricelli form: plain C++, no Qt. Heights are twips
+// of drawing, 500 to the metre.
+
+#include <string>
+
+namespace torricelli {
+
+inline constexpr float kTwipsPerMetre = 500;
+inline constexpr float kHighestLiquid = 10;  // metres
+
+// What a typed height comes to: accepted, or refused with the message the
+// form writes into its warning line.
+enum class Refusal { None, Negative, LiquidTooHigh, BelowHole };
+const char* message(Refusal refusal);
+
+struct Liquid {
+    float twips;  // 0 when refused
+    Refusal refusal;
+};
+// The liquid height typed into its box.
+Liquid readLiquid(const std::string& text);
+
+struct Hole {
+    float twips;  // 0 when refused
+    Refusal refusal;
+};
+// The hole height typed into its box, against the liquid's last height.
+Hole readHole(const std::string& text, float liquidTwips);
+
+// The three results, rounded as the form shows them.
+struct Results {
+    float speed;     // m/s
+    float distance;  // m
+    float time;      // s
+};
+Results results(float liquidTwips, float holeTwips);
+
+// Horizontal reach of the jet, in metres, after falling k twips below the
+// hole while the surface stands at drawing height y (negative upwards).
+float jetReach(float k, float y, float holeTwips);
+
+}  // namespace torricelli

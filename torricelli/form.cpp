@@ -1,0 +1,134 @@
+#include "form.h"
+
+#include "calculation.h"
+#include "runtime/numbers.h"
+#include "runtime/runtime.h"
+
+namespace torricelli {
+
+frmTorricelli::frmTorricelli(Values& values)
+    : Form({.name = "frmTorricelli",
+            .caption = "Teorema de Torricelli",
+            .backColor = sys::TitleBarText,
+            .font = {"MS Sans Serif", 13.5f}}),
+      values_(values)
+{
+    txtAlturaLíquid.onKeyDown([this](int k, int s) { txtAlturaLíquid_KeyDown(k, s); });
+    txtAlturaForat.onKeyDown([this](int k, int s) { txtAlturaForat_KeyDown(k, s); });
+    txtAlturaLíquid.onClick([this] { txtAlturaLíquid_Click(); });
+    txtAlturaForat.onClick([this] { txtAlturaForat_Click(); });
+    cmdOmplir.onClick([this] { cmdOmplir_Click(); });
+    cmdBuidar.onClick([this] { cmdBuidar_Click(); });
+    cmdEsborrar.onClick([this] { cmdEsborrar_Click(); });
+    cmdSortir.onClick([this] { cmdSortir_Click(); });
+}
+
+void frmTorricelli::txtAlturaLíquid_KeyDown(int KeyCode, int)
+{
+    if (KeyCode != 13) return;
+    imgDipositInicial.setVisible(false);
+    txtAlturaForat.SetFocus();
+}
+
+void frmTorricelli::txtAlturaForat_KeyDown(int KeyCode, int)
+{
+    if (KeyCode != 13) return;
+    imgDipositInicial.setVisible(false);
+    cmdOmplir.SetFocus();
+}
+
+void frmTorricelli::txtAlturaLíquid_Click()
+{
+    imgDipositInicial.setVisible(false);
+}
+
+void frmTorricelli::txtAlturaForat_Click()
+{
+    imgDipositInicial.setVisible(false);
+}
+
+void frmTorricelli::cmdOmplir_Click()
+{
+    OmplirRecipient();
+    cmdBuidar.SetFocus();
+}
+
+void frmTorricelli::cmdBuidar_Click()
+{
+    BuidarRecipient();
+    cmdEsborrar.SetFocus();
+}
+
+void frmTorricelli::cmdEsborrar_Click()
+{
+    Cls();
+    imgDipositInicial.setVisible(true);
+    txtAlturaForat.setText("");
+    txtAlturaLíquid.setText("");
+    for (Label* result : {&lblRespostaEspaiRecorregut, &lblRespostaVelocitat, &lblRespostaTempsTranscorregut, &lblAvis,
+                          &lblDistància})
+        result->setCaption("");
+    txtAlturaLíquid.SetFocus();
+}
+
+void frmTorricelli::cmdSortir_Click()
+{
+    ShowStartupForm();
+    Unload();
+}
+
+// Draws the tank's walls and fills it in green from the surface down, one
+// twip a row. The ground is at y 0, heights upwards are negative.
+void frmTorricelli::OmplirRecipient()
+{
+    float& L = values_.AlturaLíquid;
+    lblAvis.setCaption("");
+    imgDipositInicial.setVisible(false);
+    setScaleTop(-8000);
+    const Liquid liquid = readLiquid(txtAlturaLíquid.textUtf8());
+    if (liquid.refusal != Refusal::None) {
+        lblAvis.setCaption(message(liquid.refusal));
+        txtAlturaLíquid.setText("");
+        values_.AlturaForat = 0;
+    }
+    L = liquid.twips;
+    setDrawWidth(3);
+    Line(600, 0, 600, -L - 200, kBlack);
+    Line(2640, 0, 2640, -L - 200, kBlack);
+    for (float y = -L; y <= 0; y += 1) Line(640, y, 2600, y, kGreen);
+}
+
+// Shows the results, then lowers the surface to the hole one twip at a
+// time, drawing for every level the jet that leaves the hole.
+void frmTorricelli::BuidarRecipient()
+{
+    float& L = values_.AlturaLíquid;
+    float& H = values_.AlturaForat;
+    imgDipositInicial.setVisible(false);
+    const Hole hole = readHole(txtAlturaForat.textUtf8(), L);
+    H = hole.twips;
+    if (hole.refusal != Refusal::None) {
+        lblAvis.setCaption(message(hole.refusal));
+        txtAlturaForat.setText("");
+        L = 0;
+    }
+    const Results r = results(L, H);
+    lblRespostaVelocitat.setCaption(shortNumber(r.speed) + " m/s");
+    lblRespostaEspaiRecorregut.setCaption(shortNumber(r.distance) + " m");
+    lblDistància.setCaption(shortNumber(r.distance) + " metres");
+    lblRespostaTempsTranscorregut.setCaption(shortNumber(r.time) + " segons");
+
+    for (float y = -L; y <= -H; y += 1) {
+        Line(640, y, 2610, y, kWhite);
+        setCurrentX(2640);
+        setCurrentY(-H);
+        setDrawWidth(2);
+        for (float k = 0; k <= H; k += 100) {
+            const float s = jetReach(k, y, H);
+            LineTo(2640 + 500 * s, k - H, kGreen);
+            LineTo(2630 + 500 * s, k - H, kWhite);
+        }
+    }
+}
+
+}  // namespace torricelli
