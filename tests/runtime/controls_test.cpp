@@ -108,6 +108,27 @@ TEST_F(Controls, ButtonsClickByMouseKeysAndAccessKeyButNotWhenDisabled)
     EXPECT_EQ(b, 1);
 }
 
+TEST_F(Controls, AKeyHeldDownPressesAButtonOnce)
+{
+    int a = 0, changes = 0;
+    form->cmdA.onClick([&] { ++a; });
+    form->hsbA.onChange([&] { ++changes; });
+    form->cmdA.SetFocus();
+    QWidget* button = find(*form, "cmdA");
+    QTest::keyPress(button, Qt::Key_Return);
+    for (int i = 0; i < 5; ++i) QTest::simulateEvent(button, true, Qt::Key_Return, Qt::NoModifier, QString(), true);
+    QTest::keyRelease(button, Qt::Key_Return);
+    EXPECT_EQ(a, 1);
+    QTest::simulateEvent(form, true, Qt::Key_P, Qt::AltModifier, QString(), true);
+    settle(300);
+    EXPECT_EQ(a, 1);
+    // A scroll bar keeps its repeats: holding an arrow key moves it on.
+    QWidget* bar = find(*form, "hsbA");
+    bar->setFocus();
+    for (int i = 0; i < 3; ++i) QTest::simulateEvent(bar, true, Qt::Key_Right, Qt::NoModifier, QString(), true);
+    EXPECT_EQ(changes, 3);
+}
+
 TEST_F(Controls, CancelButtonAnswersEscapeWhileEnabled)
 {
     int b = 0;
