@@ -1,7 +1,7 @@
 #include "calculation.h"
 
-#include <cfloat>
 #include <algorithm>
+#include <cfloat>
 #include <cmath>
 
 #include "runtime/numbers.h"

@@ -65,8 +65,8 @@ void frmTorricelli::cmdEsborrar_Click()
     imgDipositInicial.setVisible(true);
     txtAlturaForat.setText("");
     txtAlturaLíquid.setText("");
-    for (Label* result : {&lblRespostaEspaiRecorregut, &lblRespostaVelocitat, &lblRespostaTempsTranscorregut, &lblAvis,
-                          &lblDistància})
+    for (Label* result :
+         {&lblRespostaEspaiRecorregut, &lblRespostaVelocitat, &lblRespostaTempsTranscorregut, &lblAvis, &lblDistància})
         result->setCaption("");
     txtAlturaLíquid.SetFocus();
 }

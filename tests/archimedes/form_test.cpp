@@ -7,31 +7,15 @@
 #include <QTest>
 
 #include "archimedes/form.h"
-#include "shell/program.h"
-#include "support.h"
+#include "simulator.h"
 
 using namespace test;
 using arquimedes::frmArquímedes;
 
 namespace {
 
-struct Archimedes : ::testing::Test {
-    shell::Program program;
-    frmArquímedes* form = nullptr;
-
-    void SetUp() override
-    {
-        rt::Runtime::instance().start(program.menu);
-        open();
-    }
-    void open()
-    {
-        click(*program.menu.window(), "cmdArquímedes");
-        form = program.arquimedes.window();
-        ASSERT_NE(form, nullptr);
-    }
-    // As the pupil moves a scroll bar.
-    void set(const char* bar, int value) { find<QScrollBar>(*form, bar)->setValue(value); }
+struct Archimedes : SimulatorTest<&shell::Program::arquimedes> {
+    Archimedes() : SimulatorTest("cmdArquímedes") {}
     void fill(int density, int height)
     {
         set("HSBDensitat", density);
@@ -39,7 +23,6 @@ struct Archimedes : ::testing::Test {
         click(*form, "cmdOmplir");
     }
     void choose(int option) { click(*form, ("OptTriar(" + std::to_string(option) + ")").c_str()); }
-    QString caption(const char* label) { return form->control<rt::Label>(label).Caption(); }
     rt::Shape& shape(const char* name) { return form->control<rt::Shape>(name); }
     rt::Button& button(const char* name) { return form->control<rt::Button>(name); }
 };
@@ -124,13 +107,13 @@ TEST_F(Archimedes, ValueLabelsFollowTheBars)
     set("HSBDensitat", 15);
     QLocale::setDefault(QLocale::c());
     EXPECT_EQ(caption("lblDensitatValor"), "1,5 kg/dm3");
-    EXPECT_EQ(program.arquimedes.values().F, 0);  // the bars compute nothing
+    EXPECT_EQ(values().F, 0);  // the bars compute nothing
 }
 
 TEST_F(Archimedes, FillingShowsTheProductColumn)
 {
     fill(9, 9);
-    EXPECT_FLOAT_EQ(program.arquimedes.values().F, 79379.99f);
+    EXPECT_FLOAT_EQ(values().F, 79379.99f);
     EXPECT_FALSE(form->control<rt::Label>("lblNomRecipient").Visible());
     EXPECT_EQ(shape("shpAlturaLíquid").Height(), 100);
     EXPECT_EQ(shape("shpAlturaLíquid").fillStyle(), rt::FillStyle::Solid);
@@ -180,7 +163,7 @@ TEST_F(Archimedes, EsborrarDadesResetsAllButTheWeight)
     EXPECT_FALSE(button("cmdIniciarMoviment").Enabled());
     EXPECT_FALSE(form->control<rt::Label>("lblNomRecipient").Visible());
     EXPECT_TRUE(find<QRadioButton>(*form, "OptTriar(0)")->isChecked());
-    EXPECT_EQ(program.arquimedes.values().F, 98000);
+    EXPECT_EQ(values().F, 98000);
 }
 
 TEST_F(Archimedes, TheMotionEndsAtTheSurfaceInPlaceOrAtTheBottom)

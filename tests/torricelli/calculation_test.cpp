@@ -11,8 +11,8 @@ TEST(TorricelliResults, WorkedValuesAsShown)
         float liquidMetres, holeMetres;
         const char *speed, *distance, *time;
     } cases[] = {
-        {2, 1, " 4.43", " 2", " .45"},  {10, 5, " 9.9", " 10", " 1.01"}, {10, 0, " 14", " 0", " 0"},
-        {3, 3, " 0", " 0", " .78"},     {0, 0, " 0", " 0", " 0"},        {10, 10, " 0", " 0", " 1.43"},
+        {2, 1, " 4.43", " 2", " .45"}, {10, 5, " 9.9", " 10", " 1.01"}, {10, 0, " 14", " 0", " 0"},
+        {3, 3, " 0", " 0", " .78"},    {0, 0, " 0", " 0", " 0"},        {10, 10, " 0", " 0", " 1.43"},
         {5, 2.5, " 7", " 5", " .71"},
     };
     for (const auto& c : cases) {
@@ -63,12 +63,18 @@ TEST(TorricelliReading, HoleHeightsAgainstTheLiquid)
         float twips;
         Refusal refusal;
     } cases[] = {
-        {"1", 1000, 500, Refusal::None},         {"2", 1000, 1000, Refusal::None},
-        {"2.01", 1000, 0, Refusal::BelowHole},   {"0.1", 0, 0, Refusal::BelowHole},  // before any filling
-        {"0", 0, 0, Refusal::None},              {"x", 0, 0, Refusal::None},
-        {"-1", 1000, 0, Refusal::Negative},      {"1E39", 5000, 0, Refusal::BelowHole},
-        {"-1E39", 5000, 0, Refusal::Negative},   {"9E99", 5000, 0, Refusal::BelowHole},
-        {"1E400", 5000, 0, Refusal::BelowHole},  {"-1E400", 5000, 0, Refusal::Negative},
+        {"1", 1000, 500, Refusal::None},
+        {"2", 1000, 1000, Refusal::None},
+        {"2.01", 1000, 0, Refusal::BelowHole},
+        {"0.1", 0, 0, Refusal::BelowHole},  // before any filling
+        {"0", 0, 0, Refusal::None},
+        {"x", 0, 0, Refusal::None},
+        {"-1", 1000, 0, Refusal::Negative},
+        {"1E39", 5000, 0, Refusal::BelowHole},
+        {"-1E39", 5000, 0, Refusal::Negative},
+        {"9E99", 5000, 0, Refusal::BelowHole},
+        {"1E400", 5000, 0, Refusal::BelowHole},
+        {"-1E400", 5000, 0, Refusal::Negative},
     };
     for (const auto& c : cases) {
         const Hole h = readHole(c.text, c.liquid);
@@ -89,7 +95,7 @@ TEST(TorricelliJet, ReachOfTheJet)
 {
     // 2 m of liquid over a hole at 1 m: the first jet lands 2 m from the wall.
     EXPECT_NEAR(500 * jetReach(500, -1000, 500), 1000, 1);
-    EXPECT_EQ(jetReach(0, -1000, 500), 0);    // at the hole
-    EXPECT_EQ(jetReach(500, -500, 500), 0);   // surface at the hole: straight down
-    EXPECT_EQ(jetReach(100, -499, 500), 0);   // never the root of a negative number
+    EXPECT_EQ(jetReach(0, -1000, 500), 0);   // at the hole
+    EXPECT_EQ(jetReach(500, -500, 500), 0);  // surface at the hole: straight down
+    EXPECT_EQ(jetReach(100, -499, 500), 0);  // never the root of a negative number
 }

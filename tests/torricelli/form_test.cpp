@@ -1,10 +1,9 @@
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QLineEdit>
 #include <QTest>
-#include <gtest/gtest.h>
 
-#include "shell/program.h"
-#include "support.h"
+#include "simulator.h"
 #include "torricelli/form.h"
 
 using namespace test;
@@ -13,29 +12,8 @@ namespace {
 
 const QColor kGreen(0, 128, 0);
 
-struct Torricelli : ::testing::Test {
-    shell::Program program;
-    torricelli::frmTorricelli* form = nullptr;
-    std::vector<rt::DrawCall> calls;
-
-    void SetUp() override
-    {
-        rt::Runtime::instance().start(program.menu);
-        open();
-    }
-    void open()
-    {
-        click(*program.menu.window(), "cmdTorricelli");
-        form = program.torricelli.window();
-        ASSERT_NE(form, nullptr);
-        form->setDrawingRecorder([this](const rt::DrawCall& c) { calls.push_back(c); });
-    }
-    void type(const char* box, const char* text)
-    {
-        auto* edit = find<QLineEdit>(*form, box);
-        edit->clear();
-        QTest::keyClicks(edit, QString::fromUtf8(text));
-    }
+struct Torricelli : SimulatorTest<&shell::Program::torricelli> {
+    Torricelli() : SimulatorTest("cmdTorricelli") {}
     void fill(const char* liquid)
     {
         type("txtAlturaLíquid", liquid);
@@ -46,16 +24,6 @@ struct Torricelli : ::testing::Test {
         type("txtAlturaForat", hole);
         click(*form, "cmdBuidar");
     }
-    QString caption(const char* label) { return form->control<rt::Label>(label).Caption(); }
-    QString text(const char* box) { return find<QLineEdit>(*form, box)->text(); }
-    torricelli::Values& values() { return program.torricelli.values(); }
-    std::vector<rt::DrawCall> callsOf(rt::Color color)
-    {
-        std::vector<rt::DrawCall> out;
-        for (const auto& c : calls)
-            if (c.color == color) out.push_back(c);
-        return out;
-    }
 };
 
 }  // namespace
@@ -63,32 +31,36 @@ struct Torricelli : ::testing::Test {
 TEST_F(Torricelli, DesignTimeLayout)
 {
     EXPECT_EQ(form->windowTitle(), "Teorema de Torricelli");
-    expectPlacements(*form, {
-        {"PicEquacions", 7440, 4920, 3855, 2895, nullptr},
-        {"cmdSortir", 10320, 1080, 1095, 495, "&Sortir"},
-        {"cmdEsborrar", 9120, 1080, 1095, 495, "&Esborrar"},
-        {"cmdBuidar", 7800, 1080, 1215, 495, "&Buidar"},
-        {"cmdOmplir", 6480, 1080, 1215, 495, "&Omplir"},
-        {"txtAlturaForat", 4800, 1080, 495, 375, nullptr},
-        {"txtAlturaLíquid", 2040, 1080, 495, 360, nullptr},
-        {"lblTítolEquacions", 7440, 4560, 3135, 375, "EQUACIONS EMPRADES"},
-        {"lblDistància", 3480, 8160, 2175, 375, ""},
-        {"lblRespostaTempsTranscorregut", 8880, 3600, 1335, 375, ""},
-        {"lblRespostaEspaiRecorregut", 8880, 3000, 1335, 375, ""},
-        {"lblRespostaVelocitat", 8880, 2400, 1335, 375, ""},
-        {"lblAvis", 240, 1560, 5895, 615, ""},
-        {"lblExplicacioInicial", 4680, 240, 6975, 615,
-         "L'equació de Torricelli ens diu que la sortida de líquid d'un dipòsit per un forat de petites dimensions, és la "
-         "mateixa que tindria una partícula de fluid en caure lliurement des de la superfície de líquid al centre del "
-         "forat. En aquesta simulació l'altura màxima de càlcul és de 10 m."},
-        {"lblTempsTranscorregut", 3840, 3600, 4815, 255, "Temps transcorregut en caure el raig des de que surt del dipòsit:"},
-        {"lblEspaiRecorregut", 5160, 3000, 3375, 255, "Distància màxima que arriba el raig de líquid:"},
-        {"lblVelocitat", 5640, 2400, 2775, 255, "Velocitat màxima de sortida del líquid:"},
-        {"lblForat", 2880, 1200, 1935, 255, "Altura del forat en metres:"},
-        {"lblAltura", 120, 1200, 1935, 255, "Altura del líquid en metres:"},
-        {"lblTorricelli", 840, 480, 3375, 375, "EQUACIÓ DE TORRICELLI"},
-        {"imgDipositInicial", 360, 4200, 9000, 4500, nullptr},
-    });
+    expectPlacements(
+        *form, {
+                   {"PicEquacions", 7440, 4920, 3855, 2895, nullptr},
+                   {"cmdSortir", 10320, 1080, 1095, 495, "&Sortir"},
+                   {"cmdEsborrar", 9120, 1080, 1095, 495, "&Esborrar"},
+                   {"cmdBuidar", 7800, 1080, 1215, 495, "&Buidar"},
+                   {"cmdOmplir", 6480, 1080, 1215, 495, "&Omplir"},
+                   {"txtAlturaForat", 4800, 1080, 495, 375, nullptr},
+                   {"txtAlturaLíquid", 2040, 1080, 495, 360, nullptr},
+                   {"lblTítolEquacions", 7440, 4560, 3135, 375, "EQUACIONS EMPRADES"},
+                   {"lblDistància", 3480, 8160, 2175, 375, ""},
+                   {"lblRespostaTempsTranscorregut", 8880, 3600, 1335, 375, ""},
+                   {"lblRespostaEspaiRecorregut", 8880, 3000, 1335, 375, ""},
+                   {"lblRespostaVelocitat", 8880, 2400, 1335, 375, ""},
+                   {"lblAvis", 240, 1560, 5895, 615, ""},
+                   {"lblExplicacioInicial", 4680, 240, 6975, 615,
+                    "L'equació de Torricelli ens diu que la sortida de líquid d'un dipòsit per un forat de petites "
+                    "dimensions, és la "
+                    "mateixa que tindria una partícula de fluid en caure lliurement des de la superfície de líquid al "
+                    "centre del "
+                    "forat. En aquesta simulació l'altura màxima de càlcul és de 10 m."},
+                   {"lblTempsTranscorregut", 3840, 3600, 4815, 255,
+                    "Temps transcorregut en caure el raig des de que surt del dipòsit:"},
+                   {"lblEspaiRecorregut", 5160, 3000, 3375, 255, "Distància màxima que arriba el raig de líquid:"},
+                   {"lblVelocitat", 5640, 2400, 2775, 255, "Velocitat màxima de sortida del líquid:"},
+                   {"lblForat", 2880, 1200, 1935, 255, "Altura del forat en metres:"},
+                   {"lblAltura", 120, 1200, 1935, 255, "Altura del líquid en metres:"},
+                   {"lblTorricelli", 840, 480, 3375, 375, "EQUACIÓ DE TORRICELLI"},
+                   {"imgDipositInicial", 360, 4200, 9000, 4500, nullptr},
+               });
     const struct {
         const char* name;
         float x1, y1, x2, y2;

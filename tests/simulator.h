@@ -1,0 +1,71 @@
+#pragma once
+// A simulator opened from the menu as the pupil opens it, with what its
+// tests need: its controls by name, typing and scroll bars as the pupil
+// uses them, and every drawing call the form makes.
+
+#include <gtest/gtest.h>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QTest>
+#include <type_traits>
+#include <vector>
+
+#include "shell/program.h"
+#include "support.h"
+
+namespace test {
+
+template <auto Member>
+struct SimulatorTest : ::testing::Test {
+    using Instance = std::remove_reference_t<decltype(std::declval<shell::Program&>().*Member)>;
+    using Window = std::remove_pointer_t<decltype(std::declval<Instance&>().window())>;
+
+    explicit SimulatorTest(const char* menuButton) : menuButton_(menuButton) {}
+
+    shell::Program program;
+    Window* form = nullptr;
+    std::vector<rt::DrawCall> calls;
+
+    void SetUp() override
+    {
+        rt::Runtime::instance().start(program.menu);
+        open();
+    }
+    void open()
+    {
+        click(*program.menu.window(), menuButton_);
+        form = (program.*Member).window();
+        ASSERT_NE(form, nullptr);
+        form->setDrawingRecorder([this](const rt::DrawCall& c) { calls.push_back(c); });
+    }
+    auto& values() { return (program.*Member).values(); }
+
+    template <class T>
+    T& control(const char* name)
+    {
+        return form->template control<T>(name);
+    }
+    QString caption(const char* label) { return control<rt::Label>(label).Caption(); }
+    QString text(const char* box) { return find<QLineEdit>(*form, box)->text(); }
+    // As the pupil moves a scroll bar.
+    void set(const char* bar, int value) { find<QScrollBar>(*form, bar)->setValue(value); }
+    // As the pupil types into an emptied box.
+    void type(const char* box, const char* text)
+    {
+        auto* edit = find<QLineEdit>(*form, box);
+        edit->clear();
+        QTest::keyClicks(edit, QString::fromUtf8(text));
+    }
+    std::vector<rt::DrawCall> callsOf(rt::Color color) const
+    {
+        std::vector<rt::DrawCall> out;
+        for (const auto& c : calls)
+            if (c.color == color) out.push_back(c);
+        return out;
+    }
+
+private:
+    const char* menuButton_;
+};
+
+}  // namespace test
