@@ -56,9 +56,10 @@ void DrawingSurface::line(QPointF from, QPointF to, QColor color, int width)
         // Level and upright lines, the most common, as exact pixel runs.
         const int x1 = static_cast<int>(std::min(from.x(), to.x())), x2 = static_cast<int>(std::max(from.x(), to.x()));
         const int y1 = static_cast<int>(std::min(from.y(), to.y())), y2 = static_cast<int>(std::max(from.y(), to.y()));
+        // The pen is w pixels square: a wide line reaches past its ends by
+        // half the pen, and a line of no length is a dot.
         const int half = (w - 1) / 2;
-        const bool level = from.y() == to.y();
-        const QRect r = level ? QRect(x1, y1 - half, x2 - x1 + 1, w) : QRect(x1 - half, y1, w, y2 - y1 + 1);
+        const QRect r(x1 - half, y1 - half, x2 - x1 + w, y2 - y1 + w);
         p.fillRect(r, color);
         touched(r);
         return;

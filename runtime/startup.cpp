@@ -18,6 +18,9 @@ namespace {
 // and again, each press an animation queued behind the last. Text boxes and
 // scroll bars keep their repeats.
 class HeldKeyGuard : public QObject {
+public:
+    explicit HeldKeyGuard(QObject* parent) : QObject(parent) {}
+
 protected:
     bool eventFilter(QObject* target, QEvent* event) override
     {
@@ -40,7 +43,7 @@ void prepareApplication(QApplication& app)
     installAccessibility();
     app.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     app.setQuitOnLastWindowClosed(false);
-    app.installEventFilter(new HeldKeyGuard);
+    app.installEventFilter(new HeldKeyGuard(&app));
 }
 
 }  // namespace rt

@@ -18,7 +18,7 @@ public:
 
     rt::FormInstance<arquimedes::frmArquímedes, arquimedes::Values> arquimedes;
     rt::FormInstance<torricelli::frmTorricelli, torricelli::Values> torricelli;
-    rt::FormInstance<cabal::frmCabal> cabal;
+    rt::FormInstance<cabal::frmCabal, cabal::Values> cabal;
     rt::FormInstance<pascal::frmPascal> pascal;
     rt::FormInstance<venturi::frmVenturi> venturi;
     rt::FormInstance<frmOndarell, MenuLinks> menu{MenuLinks{&arquimedes, &torricelli, &cabal, &pascal, &venturi}};

@@ -1,0 +1,118 @@
+#include "form.h"
+
+#include "calculation.h"
+#include "runtime/numbers.h"
+#include "runtime/runtime.h"
+
+namespace cabal {
+
+frmCabal::frmCabal(Values& values)
+    : Form({.name = "frmCabal", .caption = "Equació de continuïtat", .backColor = kBack}), values_(values)
+{
+    // The drawing's horizontal unit is 3.9 twips; its vertical unit a twip.
+    setScaleWidth(3046.154f);
+    HSBDiàmetre1.onChange([this] { HSBDiàmetre1_Change(); });
+    HSBDiàmetre2.onChange([this] { HSBDiàmetre2_Change(); });
+    HSBDiàmetre3.onChange([this] { HSBDiàmetre3_Change(); });
+    hsbCabal.onChange([this] { hsbCabal_Change(); });
+    cmdCalcular.onClick([this] { cmdCalcular_Click(); });
+    cmdSimular.onClick([this] { cmdSimular_Click(); });
+    cmdEsborrar.onClick([this] { cmdEsborrar_Click(); });
+    cmdSortir.onClick([this] { cmdSortir_Click(); });
+}
+
+void frmCabal::HSBDiàmetre1_Change()
+{
+    lblUnitats1.setCaption(integerText(HSBDiàmetre1.Value()) + " mm");
+}
+
+void frmCabal::HSBDiàmetre2_Change()
+{
+    lblUnitats2.setCaption(integerText(HSBDiàmetre2.Value()) + " mm");
+}
+
+void frmCabal::HSBDiàmetre3_Change()
+{
+    lblUnitats3.setCaption(integerText(HSBDiàmetre3.Value()) + " mm");
+}
+
+void frmCabal::hsbCabal_Change()
+{
+    lblUnitat4.setCaption(integerText(hsbCabal.Value()) + " l/min");
+}
+
+void frmCabal::cmdCalcular_Click()
+{
+    Values& v = values_;
+    imgIniciCanonada.setVisible(false);
+    Cls();
+    lblAvis.setCaption("");
+    v.Cabal = static_cast<float>(hsbCabal.Value());
+    v.Diametre1 = static_cast<float>(HSBDiàmetre1.Value());
+    v.Diametre2 = static_cast<float>(HSBDiàmetre2.Value());
+    v.Diametre3 = static_cast<float>(HSBDiàmetre3.Value());
+    if (v.Cabal == 0 || v.Diametre1 == 0 || v.Diametre2 == 0 || v.Diametre3 == 0) {
+        // The equations lie over the warning: they make way for it.
+        lblEquacionsEmprades.setVisible(false);
+        imgContEquacions.setVisible(false);
+        lblAvis.setCaption(kWarning);
+        v.Cabal = 0;
+        v.Diametre1 = v.Diametre2 = v.Diametre3 = 1;
+    }
+    lblResultatVelocitat1.setCaption(shortNumber(speed(v.Cabal, v.Diametre1)) + " m/s");
+    lblResultatVelocitat2.setCaption(shortNumber(speed(v.Cabal, v.Diametre2)) + " m/s");
+    lblResultatVelocitat3.setCaption(shortNumber(speed(v.Cabal, v.Diametre3)) + " m/s");
+
+    // The profile of the pipe, to scale: both walls of each section and of
+    // the two transitions between them.
+    setDrawWidth(2);
+    const float d[] = {v.Diametre1, v.Diametre2, v.Diametre3};
+    const float starts[] = {kSection1, kSection2, kSection3};
+    const float ends[] = {kTransition1, kTransition2, kEnd};
+    for (int k = 0; k < 3; ++k) {
+        if (k > 0) {
+            for (int side : {1, -1}) Line(ends[k - 1], wall(d[k - 1], side), starts[k], wall(d[k], side));
+        }
+        for (int side : {1, -1}) Line(starts[k], wall(d[k], side), ends[k], wall(d[k], side));
+    }
+    cmdSimular.setEnabled(true);
+}
+
+void frmCabal::cmdSimular_Click()
+{
+    fill(values_.Diametre1, values_.Diametre2, values_.Diametre3, [this](int x, int y) {
+        const auto px = static_cast<float>(x), py = static_cast<float>(y);
+        Line(px, py, px, py, kFluid);
+    });
+}
+
+void frmCabal::cmdEsborrar_Click()
+{
+    Netejar();
+}
+
+void frmCabal::Netejar()
+{
+    Cls();
+    cmdSimular.setEnabled(false);
+    lblEquacionsEmprades.setVisible(true);
+    imgContEquacions.setVisible(true);
+    imgIniciCanonada.setVisible(true);
+    lblAvis.setCaption("");
+    for (Label* result : {&lblResultatVelocitat1, &lblResultatVelocitat2, &lblResultatVelocitat3})
+        result->setCaption(" ");
+    HSBDiàmetre1.setValue(0);
+    HSBDiàmetre2.setValue(0);
+    HSBDiàmetre3.setValue(0);
+    hsbCabal.setValue(0);
+    values_.Cabal = 0;
+    values_.Diametre1 = values_.Diametre2 = values_.Diametre3 = 1;
+}
+
+void frmCabal::cmdSortir_Click()
+{
+    ShowStartupForm();
+    Unload();
+}
+
+}  // namespace cabal
