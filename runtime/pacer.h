@@ -19,11 +19,12 @@ public:
 
     static constexpr Nanos kFrame{16'666'667};
     // What one call of the form's Line method costs, plus each pixel it
-    // paints: a 10 m tank fills in about 1.5 s (5001 rows of 400 pixels),
-    // the widest pipe in about 2.3 s (174,636 dots of 4 pixels), and an
+    // paints: a 10 m tank fills in about 1.8 s (5001 rows of 400 pixels),
+    // the widest pipe in about 2.7 s (174,636 dots of 4 pixels), a press
+    // stroke in about 1.7 s (2000 steps of four lines, 900 pixels), and an
     // emptying with its thousands of short jet segments in under 5 s.
     static constexpr Nanos kDrawCall{12'000};
-    static constexpr double kDrawNanosPerPixel = 700.0;
+    static constexpr double kDrawNanosPerPixel = 880.0;
     // What one change of a control's property costs, plus each pixel it
     // repaints: 2201 steps of two moves make a motion of about two seconds.
     static constexpr Nanos kPropertyChange{450'000};
