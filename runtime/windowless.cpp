@@ -218,6 +218,7 @@ LineControl::LineControl(Container& container, const Props& props)
 
 void LineControl::setEnds(float x1, float y1, float x2, float y2)
 {
+    if (x1 == x1_ && y1 == y1_ && x2 == x2_ && y2 == y2_) return;
     x1_ = x1, y1_ = y1, x2_ = x2, y2_ = y2;
     const float left = std::min(x1, x2), top = std::min(y1, y2);
     const float width = std::abs(x2 - x1), height = std::abs(y2 - y1);

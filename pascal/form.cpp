@@ -1,0 +1,152 @@
+#include "form.h"
+
+#include "calculation.h"
+#include "runtime/numbers.h"
+#include "runtime/runtime.h"
+
+namespace pascal {
+
+frmPascal::frmPascal() : Form({.name = "frmPascal", .caption = "Principi de Pascal", .font = {"Arial", 14.25f}})
+{
+    cmdCalcular.onClick([this] { cmdCalcular_Click(); });
+    cmdSimular.onClick([this] { cmdSimular_Click(); });
+    cmdEsborrar.onClick([this] { cmdEsborrar_Click(); });
+    cmdSortir.onClick([this] { cmdSortir_Click(); });
+    onClick([this] { Form_Click(); });
+    HSBForçaAplicada.onChange([this] { HSBForçaAplicada_Change(); });
+    HSBDiàmetreÈmbol1.onChange([this] { HSBDiàmetreÈmbol1_Change(); });
+    HSBDiàmetreÈmbol2.onChange([this] { HSBDiàmetreÈmbol2_Change(); });
+}
+
+void frmPascal::HSBForçaAplicada_Change()
+{
+    lblUnitatsForça.setCaption(integerText(HSBForçaAplicada.Value()) + " Newtons");
+}
+
+void frmPascal::HSBDiàmetreÈmbol1_Change()
+{
+    lblUnitatsDiàmetre1.setCaption(integerText(HSBDiàmetreÈmbol1.Value()) + " mm");
+}
+
+void frmPascal::HSBDiàmetreÈmbol2_Change()
+{
+    lblUnitatsDiàmetre2.setCaption(integerText(HSBDiàmetreÈmbol2.Value()) + " mm");
+}
+
+void frmPascal::cmdCalcular_Click()
+{
+    const auto F = static_cast<float>(HSBForçaAplicada.Value());
+    const Press p = press(F, static_cast<float>(HSBDiàmetreÈmbol1.Value()), static_cast<float>(HSBDiàmetreÈmbol2.Value()));
+    lblPressioResultant.setCaption(shortNumber(p.pressure));
+    lblPes1.setCaption("F=" + shortNumber(F) + " Newtons");
+    lblPes2.setCaption("R=" + shortNumber(p.result) + " Newtons");
+}
+
+void frmPascal::placeValve(bool open)
+{
+    // Open, the ball is pushed 110 twips right and the spring squeezed
+    // against its fixed end at x 5400.
+    const float shift = open ? 160 : 0;
+    shpAntirretorn1.setLeft(open ? 4600 : 4490);
+    Line11.setX1(4920 + shift);
+    Line11.setX2(4800 + shift);
+    Line7.setX1(4920 + shift);
+    Line7.setX2(5040 + shift);
+    Line8.setX1(5040 + shift);
+    Line8.setX2(5160 + shift);
+    Line9.setX1(5160 + shift);
+    Line9.setX2(5280 + shift);
+    Line10.setX1(5280 + shift);
+}
+
+void frmPascal::placeStopValve(bool open)
+{
+    if (open) {
+        Line20.setEnds(4560, 7200, 5040, 7200);
+        Line19.setEnds(4560, 6960, 5040, 6960);
+        shpVàlvulaDePas.setBackStyle(BackStyle::Opaque);
+    } else {
+        shpVàlvulaDePas.setBackStyle(BackStyle::Transparent);
+        Line20.setEnds(4900, 6840, 4900, 7320);
+        Line19.setEnds(4700, 6840, 4700, 7320);
+    }
+}
+
+void frmPascal::Netejar()
+{
+    Cls();
+    HSBForçaAplicada.setValue(10);
+    HSBDiàmetreÈmbol1.setValue(10);
+    HSBDiàmetreÈmbol2.setValue(200);
+    lblPressioResultant.setCaption("");
+    lblPes1.setCaption("Força Aplicada");
+    lblPes2.setCaption("Força Resultant");
+    shpPes1.setTop(2500);
+    shpPes2.setTop(3960);
+    lblPes1.setTop(2640);
+    lblPes2.setTop(4200);
+    placeStopValve(true);
+    shpLíquidRecipient1.setTop(3000);
+    shpLíquidRecipient1.setHeight(5000);
+    shpÈmbol1.setTop(3000);
+    shpLíquidRecipient2.setTop(5000);
+    shpLíquidRecipient2.setHeight(3000);
+    shpÈmbol2.setTop(4680);
+    placeValve(false);
+}
+
+void frmPascal::cmdEsborrar_Click()
+{
+    Netejar();
+}
+
+void frmPascal::Form_Click()
+{
+    Netejar();
+    FilledBox(630, 7970, 2630, 3380, kLiquid);
+    FilledBox(6630, 7970, 11370, 5060, kLiquid);
+    FilledBox(630, 3375, 2630, 3000, kPiston);
+    FilledBox(6630, 4685, 11370, 5060, kPiston);
+    shpPes1.setTop(2500);
+    shpPes2.setTop(3960);
+    shpPes1.setVisible(true);
+    shpPes2.setVisible(true);
+    lblPes1.setTop(2640);
+    lblPes2.setTop(4200);
+    lblPes1.setVisible(true);
+    lblPes2.setVisible(true);
+}
+
+// One stroke: the small piston is painted one twip lower at each step and
+// the large one one twip higher, the liquid following it.
+void frmPascal::cmdSimular_Click()
+{
+    placeStopValve(false);
+    for (Control* weight : std::initializer_list<Control*>{&shpPes1, &shpPes2, &lblPes1, &lblPes2})
+        weight->setVisible(false);
+    for (int i = 1; i <= 2000; ++i) {
+        const auto y = static_cast<float>(i);
+        Line(630, 3000 + y, 2630, 3000 + y, kPiston);
+        Line(630, 2625 + y, 2630, 2625 + y, kBackground);
+        Line(6630, 4685 - y, 11380, 4685 - y, kPiston);
+        Line(6630, 5060 - y, 11380, 5060 - y, kLiquid);
+        placeValve(true);
+    }
+    shpPes1.setVisible(true);
+    shpPes1.setTop(4125);
+    shpPes2.setTop(1960);
+    shpPes2.setVisible(true);
+    lblPes1.setVisible(true);
+    lblPes1.setTop(4265);
+    lblPes2.setTop(2200);
+    lblPes2.setVisible(true);
+    placeValve(false);
+}
+
+void frmPascal::cmdSortir_Click()
+{
+    ShowStartupForm();
+    Unload();
+}
+
+}  // namespace pascal
