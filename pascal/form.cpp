@@ -36,7 +36,8 @@ void frmPascal::HSBDiàmetreÈmbol2_Change()
 void frmPascal::cmdCalcular_Click()
 {
     const auto F = static_cast<float>(HSBForçaAplicada.Value());
-    const Press p = press(F, static_cast<float>(HSBDiàmetreÈmbol1.Value()), static_cast<float>(HSBDiàmetreÈmbol2.Value()));
+    const Press p =
+        press(F, static_cast<float>(HSBDiàmetreÈmbol1.Value()), static_cast<float>(HSBDiàmetreÈmbol2.Value()));
     lblPressioResultant.setCaption(shortNumber(p.pressure));
     lblPes1.setCaption("F=" + shortNumber(F) + " Newtons");
     lblPes2.setCaption("R=" + shortNumber(p.result) + " Newtons");
