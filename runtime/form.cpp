@@ -234,11 +234,11 @@ void Form::draw(DrawCall::Kind kind, float x1, float y1, float x2, float y2, Col
     switch (kind) {
     case DrawCall::Kind::Segment:
         surface_.line(a, b, pen, drawWidth_);
-        pixels = (dx + dy + 1) * drawWidth_;
+        pixels = (dx + dy + drawWidth_) * drawWidth_;  // a square pen along the segment
         break;
     case DrawCall::Kind::Box:
         surface_.box(QRectF(a, b), pen, drawWidth_, false);
-        pixels = 2 * (dx + dy) * drawWidth_;
+        pixels = 2 * (dx + dy + drawWidth_) * drawWidth_;
         break;
     case DrawCall::Kind::FilledBox:
         surface_.box(QRectF(a, b), pen, drawWidth_, true);

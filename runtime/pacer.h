@@ -18,13 +18,15 @@ public:
     using Nanos = std::chrono::nanoseconds;
 
     static constexpr Nanos kFrame{16'666'667};
-    // What one call of the form's Line method costs, plus each pixel it
-    // paints: a 10 m tank fills in about 1.8 s (5001 rows of 400 pixels),
-    // the widest pipe in about 2.7 s (174,636 dots of 4 pixels), a press
-    // stroke in about 1.7 s (2000 steps of four lines, 900 pixels), and an
-    // emptying with its thousands of short jet segments in under 5 s.
-    static constexpr Nanos kDrawCall{12'000};
-    static constexpr double kDrawNanosPerPixel = 880.0;
+    // What one call of the form's Line method costs, plus each pixel its
+    // pen covers. They are set so that every animation of the program is
+    // seen at its intended pace: a 10 m tank fills in about 1.7 s (5001
+    // rows of 400 pixels), the widest pipe in about 1.6 s (174,636 dots of
+    // 4 pixels), a press stroke in about 1.6 s (2000 steps of four lines,
+    // 900 pixels), the Venturi tube in under 5 s (236,000 short segments,
+    // 4.2 million pixels), and an emptying of the tank in under 4 s.
+    static constexpr Nanos kDrawCall{5'700};
+    static constexpr double kDrawNanosPerPixel = 850.0;
     // What one change of a control's property costs, plus each pixel it
     // repaints: 2201 steps of two moves make a motion of about two seconds.
     static constexpr Nanos kPropertyChange{450'000};

@@ -68,7 +68,7 @@ TEST(Pacer, OffItCountsButNeitherPresentsNorWaits)
     f.pacer.endHandler();
     EXPECT_EQ(f.presents, 0);
     EXPECT_EQ(f.slept, 0ns);
-    EXPECT_EQ(f.pacer.elapsed(), 10000 * (Pacer::kDrawCall + 100 * Pacer::Nanos(880)));
+    EXPECT_EQ(f.pacer.elapsed(), 10000 * (Pacer::kDrawCall + 100 * Pacer::Nanos(850)));
 }
 
 TEST(Pacer, ChargesOutsideAHandlerCostNothing)
