@@ -64,6 +64,9 @@ struct FormProps {
     Color backColor = sys::TitleBarText;
     FontSpec font = {"MS Sans Serif", 8.25f};
     const char* icon = nullptr;  // resource path of an SVG icon
+    // Where the client area's top-left corner stands on the screen, in
+    // twips; below 0, where the window system puts a new window.
+    float left = -1, top = -1;
 };
 
 class Form : public QWidget, public Container {

@@ -12,6 +12,7 @@ struct FontSpec {
     float size = 8.25f;          // points
     bool bold = false;
     bool italic = false;
+    bool underline = false;
 };
 
 enum class Align { Left, Right, Center };

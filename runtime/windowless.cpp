@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "fonts.h"
 #include "form.h"
 #include "pictures.h"
 #include "twips.h"
@@ -102,7 +103,7 @@ protected:
                           : label_.alignment_ == Align::Right ? Qt::AlignRight
                                                               : Qt::AlignLeft;
         p.setPen(toQColor(label_.foreColor_));
-        p.drawText(r, align | Qt::AlignTop | Qt::TextWordWrap, label_.caption_);
+        p.drawText(r, align | Qt::AlignTop | Qt::TextWordWrap, label_.shownText());
     }
 
 private:
@@ -116,9 +117,15 @@ Label::Label(Container& container, const Props& props)
       foreColor_(orDefault(props.foreColor, sys::WindowText)),
       transparent_(props.backStyle == BackStyle::Transparent),
       border_(props.border),
+      symbol_(isSymbolFace(props.font)),
       alignment_(props.alignment)
 {
     widget().setFont(fontFor(props, container));
+}
+
+QString Label::shownText() const
+{
+    return symbol_ ? symbolText(caption_) : caption_;
 }
 
 void Label::setCaption(const QString& caption)

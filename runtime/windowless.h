@@ -24,7 +24,9 @@ public:
     Color BackColor() const { return backColor_; }
     Color ForeColor() const { return foreColor_; }
     bool transparent() const { return transparent_; }
-    QString accessibleText() const override { return caption_; }
+    // The caption as shown, in Greek where the label's face is Symbol.
+    QString shownText() const;
+    QString accessibleText() const override { return shownText(); }
 
 private:
     class View;
@@ -32,6 +34,7 @@ private:
     QString caption_;
     Color backColor_, foreColor_;
     bool transparent_, border_;
+    bool symbol_;
     Align alignment_;
 };
 

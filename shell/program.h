@@ -20,7 +20,7 @@ public:
     rt::FormInstance<torricelli::frmTorricelli, torricelli::Values> torricelli;
     rt::FormInstance<cabal::frmCabal, cabal::Values> cabal;
     rt::FormInstance<pascal::frmPascal> pascal;
-    rt::FormInstance<venturi::frmVenturi> venturi;
+    rt::FormInstance<venturi::frmVenturi, venturi::Values> venturi;
     rt::FormInstance<frmOndarell, MenuLinks> menu{MenuLinks{&arquimedes, &torricelli, &cabal, &pascal, &venturi}};
 };
 
