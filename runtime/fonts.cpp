@@ -27,8 +27,10 @@ QString symbolText(const QString& text)
     static const QString upper = QString::fromUtf8("ΑΒΧΔΕΦΓΗΙϑΚΛΜΝΟΠΘΡΣΤΥςΩΞΨΖ");
     QString greek = text;
     for (QChar& c : greek) {
-        if (c >= QLatin1Char('a') && c <= QLatin1Char('z')) c = lower[c.unicode() - 'a'];
-        else if (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) c = upper[c.unicode() - 'A'];
+        if (c >= QLatin1Char('a') && c <= QLatin1Char('z'))
+            c = lower[c.unicode() - 'a'];
+        else if (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
+            c = upper[c.unicode() - 'A'];
     }
     return greek;
 }

@@ -139,7 +139,8 @@ Form::Form(const FormProps& props) : surface_(*this)
     setPalette(palette);
     setAutoFillBackground(true);
     if (props.icon != nullptr) setWindowIcon(QIcon(renderPicture(props.icon, 1)));
-    if (props.left >= 0 && props.top >= 0) setGeometry(QRect(QPoint(toPixels(props.left), toPixels(props.top)), size()));
+    if (props.left >= 0 && props.top >= 0)
+        setGeometry(QRect(QPoint(toPixels(props.left), toPixels(props.top)), size()));
 }
 
 Form::~Form() = default;

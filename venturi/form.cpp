@@ -54,7 +54,8 @@ void frmVenturi::Netejar()
 {
     Cls();
     hsbCabal.setValue(0);
-    for (Label* result : {&lblResultatCabal, &lblVelocitat1, &lblVelocitat2, &lblDiferènciaDePressions, &lblResultatEscala})
+    for (Label* result :
+         {&lblResultatCabal, &lblVelocitat1, &lblVelocitat2, &lblDiferènciaDePressions, &lblResultatEscala})
         result->setCaption("");
     cmdCalcular.setEnabled(true);
     shpTap1.setTop(6520);
