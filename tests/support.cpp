@@ -67,6 +67,18 @@ void expectPlacements(const rt::Form& form, std::initializer_list<Placement> tab
     }
 }
 
+void expectLines(const rt::Form& form, std::initializer_list<LineEnds> table)
+{
+    for (const LineEnds& l : table) {
+        const auto& c = form.control<rt::LineControl>(l.name);
+        EXPECT_EQ(c.X1(), l.x1) << l.name;
+        EXPECT_EQ(c.Y1(), l.y1) << l.name;
+        EXPECT_EQ(c.X2(), l.x2) << l.name;
+        EXPECT_EQ(c.Y2(), l.y2) << l.name;
+        EXPECT_EQ(c.BorderWidth(), l.width) << l.name;
+    }
+}
+
 QColor color(rt::Color c)
 {
     return rt::toQColor(c);

@@ -46,6 +46,14 @@ struct Placement {
 // Checks every control of the table against the form's design.
 void expectPlacements(const rt::Form& form, std::initializer_list<Placement> table);
 
+// Where a line control's ends stand, in twips, and its width in pixels.
+struct LineEnds {
+    const char* name;
+    float x1, y1, x2, y2;
+    int width;
+};
+void expectLines(const rt::Form& form, std::initializer_list<LineEnds> table);
+
 // Records run-time error messages instead of showing a message box.
 class ErrorLog {
 public:

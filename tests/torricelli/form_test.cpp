@@ -61,18 +61,9 @@ TEST_F(Torricelli, DesignTimeLayout)
                    {"lblTorricelli", 840, 480, 3375, 375, "EQUACIÓ DE TORRICELLI"},
                    {"imgDipositInicial", 360, 4200, 9000, 4500, nullptr},
                });
-    const struct {
-        const char* name;
-        float x1, y1, x2, y2;
-    } lines[] = {{"Line1", 600, 8040, 9720, 8040}, {"Line2", 2640, 5400, 2640, 8000}, {"Line3", 600, 5400, 600, 8000}};
-    for (const auto& l : lines) {
-        auto& line = form->control<rt::LineControl>(l.name);
-        EXPECT_EQ(line.X1(), l.x1) << l.name;
-        EXPECT_EQ(line.Y1(), l.y1) << l.name;
-        EXPECT_EQ(line.X2(), l.x2) << l.name;
-        EXPECT_EQ(line.Y2(), l.y2) << l.name;
-        EXPECT_EQ(line.BorderWidth(), 3) << l.name;
-    }
+    expectLines(*form, {{"Line1", 600, 8040, 9720, 8040, 3},
+                        {"Line2", 2640, 5400, 2640, 8000, 3},
+                        {"Line3", 600, 5400, 600, 8000, 3}});
     EXPECT_EQ(form->control<rt::Label>("lblAvis").ForeColor(), rt::RGB(255, 0, 0));
     EXPECT_EQ(find(*form, "lblAvis")->font().pixelSize(), 18);  // the form's own font
     EXPECT_EQ(form->control<rt::Label>("lblTorricelli").ForeColor(), rt::RGB(192, 0, 0));

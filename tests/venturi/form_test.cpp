@@ -124,31 +124,19 @@ TEST_F(Venturi, DesignTimeLayout)
                                 {"shpTubVenturi4", 4450, 3720, 110, 2800, nullptr},
                                 {"lblSimbolDiametre2", 3480, 3360, 495, 255, "f2"},
                             });
-    const struct {
-        const char* name;
-        float x1, y1, x2, y2;
-        int width;
-    } lines[] = {
-        {"Line1", 240, 3000, 2520, 3000, 2},       {"Line2", 1200, 3960, 2520, 3960, 2},
-        {"Line3", 3120, 3240, 4800, 3240, 2},      {"Line4", 3120, 3720, 4440, 3720, 2},
-        {"Line5", 2520, 3000, 3120, 3240, 2},      {"Line6", 2520, 3960, 3120, 3720, 2},
-        {"Line7", 4560, 3720, 4800, 3720, 2},      {"Line8", 4800, 3240, 5400, 2760, 2},
-        {"Line9", 4800, 3720, 5400, 4200, 2},      {"Line10", 5400, 2760, 6600, 2760, 2},
-        {"Line11", 5400, 4200, 6600, 4200, 2},     {"Line12", 4440, 3720, 4440, 7800, 1},
-        {"Line13", 4560, 3720, 4560, 7800, 1},     {"Line14", 3600, 7800, 3600, 5640, 1},
-        {"Line15", 3720, 7800, 3720, 5520, 1},     {"Line16", 3600, 5640, 1080, 5640, 1},
-        {"Line17", 1080, 5640, 1080, 3960, 1},     {"Line18", 1200, 3960, 1200, 5520, 1},
-        {"Line19", 3720, 5520, 1200, 5520, 1},     {"Line20", 1080, 3960, 240, 3960, 2},
-        {"LineEscala", 4080, 5640, 4080, 7800, 3}, {"LineNivell", 3960, 6720, 4200, 6720, 1},
-    };
-    for (const auto& l : lines) {
-        const auto& c = control<rt::LineControl>(l.name);
-        EXPECT_EQ(c.X1(), l.x1) << l.name;
-        EXPECT_EQ(c.Y1(), l.y1) << l.name;
-        EXPECT_EQ(c.X2(), l.x2) << l.name;
-        EXPECT_EQ(c.Y2(), l.y2) << l.name;
-        EXPECT_EQ(c.BorderWidth(), l.width) << l.name;
-    }
+    expectLines(*form, {
+                           {"Line1", 240, 3000, 2520, 3000, 2},       {"Line2", 1200, 3960, 2520, 3960, 2},
+                           {"Line3", 3120, 3240, 4800, 3240, 2},      {"Line4", 3120, 3720, 4440, 3720, 2},
+                           {"Line5", 2520, 3000, 3120, 3240, 2},      {"Line6", 2520, 3960, 3120, 3720, 2},
+                           {"Line7", 4560, 3720, 4800, 3720, 2},      {"Line8", 4800, 3240, 5400, 2760, 2},
+                           {"Line9", 4800, 3720, 5400, 4200, 2},      {"Line10", 5400, 2760, 6600, 2760, 2},
+                           {"Line11", 5400, 4200, 6600, 4200, 2},     {"Line12", 4440, 3720, 4440, 7800, 1},
+                           {"Line13", 4560, 3720, 4560, 7800, 1},     {"Line14", 3600, 7800, 3600, 5640, 1},
+                           {"Line15", 3720, 7800, 3720, 5520, 1},     {"Line16", 3600, 5640, 1080, 5640, 1},
+                           {"Line17", 1080, 5640, 1080, 3960, 1},     {"Line18", 1200, 3960, 1200, 5520, 1},
+                           {"Line19", 3720, 5520, 1200, 5520, 1},     {"Line20", 1080, 3960, 240, 3960, 2},
+                           {"LineEscala", 4080, 5640, 4080, 7800, 3}, {"LineNivell", 3960, 6720, 4200, 6720, 1},
+                       });
     // φ on screen and for a screen reader; the underlined prompt.
     EXPECT_EQ(control<rt::Label>("lblSimbolDiametre1").shownText(), QString::fromUtf8("φ1"));
     EXPECT_EQ(QAccessible::queryAccessibleInterface(find(*form, "lblSimbolDiametre2"))->text(QAccessible::Name),
