@@ -20,7 +20,6 @@ void Pacer::setClock(std::function<Nanos()> now, std::function<void(Nanos)> slee
 void Pacer::beginHandler()
 {
     active_ = true;
-    frames_ = 0;
     start_ = virtual_ = lastFrame_ = now_();
 }
 
@@ -35,7 +34,6 @@ void Pacer::charge(Nanos cost)
     virtual_ += cost;
     if (!enabled_ || virtual_ - lastFrame_ < kFrame) return;
     if (present_) present_();
-    ++frames_;
     const Nanos now = now_();
     if (virtual_ > now) {
         sleepUntil_(virtual_);

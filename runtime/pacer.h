@@ -48,7 +48,6 @@ public:
 
     // Virtual time spent by the running (or the last) handler.
     Nanos elapsed() const { return virtual_ - start_; }
-    int framesPresented() const { return frames_; }
 
     void setPresenter(std::function<void()> present) { present_ = std::move(present); }
     void setClock(std::function<Nanos()> now, std::function<void(Nanos)> sleepUntil);
@@ -63,7 +62,6 @@ private:
     bool enabled_ = false;
     bool active_ = false;
     Nanos start_{0}, virtual_{0}, lastFrame_{0};
-    int frames_ = 0;
     std::function<void()> present_;
     std::function<Nanos()> now_;
     std::function<void(Nanos)> sleepUntil_;

@@ -16,7 +16,7 @@ struct FontSpec {
 };
 
 enum class Align { Left, Right, Center };
-enum class ShapeKind { Rectangle, Square, Oval, Circle, RoundedRectangle, RoundedSquare };
+enum class ShapeKind { Rectangle, Oval, Circle, RoundedRectangle };
 enum class FillStyle { Solid, Transparent };
 enum class BackStyle { Transparent, Opaque };
 

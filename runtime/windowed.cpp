@@ -37,8 +37,7 @@ int shiftState(Qt::KeyboardModifiers m)
     return (m & Qt::ShiftModifier ? 1 : 0) | (m & Qt::ControlModifier ? 2 : 0) | (m & Qt::AltModifier ? 4 : 0);
 }
 
-}  // namespace
-
+// The key code of a Qt key, as a form's KeyDown handler gets it.
 int keyCode(int qtKey)
 {
     if ((qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) || (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9)) return qtKey;
@@ -70,6 +69,8 @@ int keyCode(int qtKey)
     default: return 0;
     }
 }
+
+}  // namespace
 
 // ---- Button ----------------------------------------------------------------
 
@@ -324,13 +325,6 @@ QRadioButton& OptionButton::button() const
 bool OptionButton::Value() const
 {
     return button().isChecked();
-}
-
-void OptionButton::setValue(bool value)
-{
-    if (value == Value()) return;
-    button().setChecked(value);
-    changed();
 }
 
 OptionArray::OptionArray(Container& container, const char* name, std::initializer_list<Props> buttons)

@@ -101,7 +101,6 @@ class OptionButton : public Control {
 public:
     OptionButton(Container& container, const Props& props);
     bool Value() const;
-    void setValue(bool value);
     QRadioButton& button() const;
 };
 
@@ -119,8 +118,5 @@ private:
     std::vector<std::unique_ptr<OptionButton>> buttons_;
     std::function<void(int)> click_;
 };
-
-// The key code of a Qt key, as a form's KeyDown handler gets it.
-int keyCode(int qtKey);
 
 }  // namespace rt

@@ -148,14 +148,14 @@ protected:
         p.setRenderHint(QPainter::Antialiasing, round);
         const int w = s.borderVisible_ ? s.borderWidth_ : 0;
         QRectF r = QRectF(rect()).adjusted(w / 2.0, w / 2.0, -w / 2.0, -w / 2.0);
-        if (s.kind_ == ShapeKind::Circle || s.kind_ == ShapeKind::Square || s.kind_ == ShapeKind::RoundedSquare) {
+        if (s.kind_ == ShapeKind::Circle) {
             const qreal side = std::min(r.width(), r.height());
             r = QRectF(r.center() - QPointF(side / 2, side / 2), QSizeF(side, side));
         }
         QPainterPath path;
         if (round)
             path.addEllipse(r);
-        else if (s.kind_ == ShapeKind::RoundedRectangle || s.kind_ == ShapeKind::RoundedSquare)
+        else if (s.kind_ == ShapeKind::RoundedRectangle)
             path.addRoundedRect(r, std::min(r.width(), r.height()) / 6, std::min(r.width(), r.height()) / 6);
         else
             path.addRect(r);
