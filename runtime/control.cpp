@@ -1,6 +1,5 @@
 #include "control.h"
 
-#include <QPointer>
 #include <algorithm>
 
 #include "fonts.h"
@@ -39,7 +38,7 @@ Control::Control(Container& container, const Props& props, QWidget* view, Kind k
     view_->setParent(&container.area());
     view_->setObjectName(QString::fromUtf8(props.name));
     if (props.accessibleName != nullptr) view_->setAccessibleName(QString::fromUtf8(props.accessibleName));
-    view_->setGeometry(pixelRect(left_, top_, width_, height_));
+    applyGeometry();
     container.add(*this);
     view_->setVisible(visible_);
 }

@@ -31,7 +31,6 @@ DrawingSurface::DrawingSurface(QWidget& form) : QWidget(&form)
     setGeometry(QRect(QPoint(0, 0), size));
     const qreal scale = form.devicePixelRatioF();
     image_ = QImage((QSizeF(size) * scale).toSize(), QImage::Format_ARGB32_Premultiplied);
-    image_.setDevicePixelRatio(1);
     image_.fill(Qt::transparent);
     scale_ = scale;
 }
@@ -218,6 +217,9 @@ QPointF Form::toDevice(float x, float y) const
 {
     const double twipsX = static_cast<double>(x) * twipsPerUnitX_;
     const double twipsY = static_cast<double>(y) - scaleTop_;
+    // Far beyond any screen (or not a number): the drawing call fails.
+    constexpr double kLimit = 1e8;
+    if (!(std::fabs(twipsX) < kLimit && std::fabs(twipsY) < kLimit)) throw Overflow();
     const double scale = surface_.scale() / kTwipsPerPixel;
     return QPointF(std::floor(twipsX * scale + 0.5), std::floor(twipsY * scale + 0.5));
 }

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
+#include "runtime/errors.h"
 #include "runtime/runtime.h"
 #include "support.h"
 #include "test_form.h"
@@ -93,6 +96,13 @@ TEST_F(Drawing, TheDrawingIsKeptWhenTheWindowIsHiddenAndShownAgain)
     form->hide();
     form->show();
     EXPECT_EQ(at(8000, 7500), kRed);
+}
+
+TEST_F(Drawing, CoordinatesBeyondAnyScreenAreARunTimeError)
+{
+    EXPECT_THROW(form->Line(0, 0, 1e9f, 0), rt::RuntimeError);
+    EXPECT_THROW(form->Line(0, std::nanf(""), 10, 10), rt::RuntimeError);
+    form->Line(-20000, -20000, 30000, 30000);  // off the form, but drawn without harm
 }
 
 TEST_F(Drawing, DrawingCostsVirtualTime)
