@@ -57,7 +57,7 @@ void DrawingSurface::line(QPointF from, QPointF to, QColor color, int width)
         const int y1 = static_cast<int>(std::min(from.y(), to.y())), y2 = static_cast<int>(std::max(from.y(), to.y()));
         // The pen is w pixels square: a wide line reaches past its ends by
         // half the pen, and a line of no length is a dot.
-        const int half = (w - 1) / 2;
+        const int half = w / 2;
         const QRect r(x1 - half, y1 - half, x2 - x1 + w, y2 - y1 + w);
         p.fillRect(r, color);
         touched(r);

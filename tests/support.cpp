@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QTest>
+#include <cmath>
 
 #include "runtime/form.h"
 #include "runtime/twips.h"

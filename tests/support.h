@@ -32,7 +32,8 @@ void activate(QWidget& window);
 // Lets timers and posted events run, such as an access key's delayed click.
 void settle(int milliseconds = 0);
 
-// The colour a pupil sees at a point of a widget, given in twips.
+// The colour a pupil sees at a point of a widget, given in twips (the
+// pixel nearest to it).
 QColor pixel(QWidget& widget, float xTwips, float yTwips);
 QColor color(rt::Color c);
 

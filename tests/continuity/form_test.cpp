@@ -122,15 +122,15 @@ TEST_F(Continuity, SpeedsAndTheProfile)
         EXPECT_EQ(calls[i].color, rt::RGB(0, 0, 0)) << i;
     }
     // On screen: the widest section ends at 9945 twips, its 2-pixel walls at 4480 and 8480.
-    EXPECT_EQ(pixel(*form, 8000, 4490), Qt::black);
-    EXPECT_EQ(pixel(*form, 8000, 8490), Qt::black);
+    EXPECT_EQ(pixel(*form, 8000, 4480), Qt::black);
+    EXPECT_EQ(pixel(*form, 8000, 8480), Qt::black);
     EXPECT_EQ(pixel(*form, 8000, 6480), QColor(192, 255, 255));
     EXPECT_EQ(pixel(*form, 9945 + 45, 4480), QColor(192, 255, 255));
 
     calls.clear();
     click(*form, "cmdCalcular");  // the same screen again: erased and drawn anew
     EXPECT_EQ(calls.size(), 10u);
-    EXPECT_EQ(pixel(*form, 8000, 4490), Qt::black);
+    EXPECT_EQ(pixel(*form, 8000, 4480), Qt::black);
 }
 
 TEST_F(Continuity, AnInputAtZeroWarnsAndDiscardsTheOthers)

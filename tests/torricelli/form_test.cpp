@@ -212,8 +212,8 @@ TEST_F(Torricelli, DrawingOfTheWorkedGeometry)
     // What the pupil sees: liquid below the hole, emptied rows above it, the jet landing.
     EXPECT_EQ(pixel(*form, 1600, 8000 - 250), kGreen);
     EXPECT_EQ(pixel(*form, 1600, 8000 - 750), Qt::white);
-    EXPECT_EQ(pixel(*form, 3600, 8000 - 15), kGreen);
-    EXPECT_EQ(pixel(*form, 4200, 8000 - 15), Qt::white);
+    EXPECT_EQ(pixel(*form, 3500, 8000 - 65), kGreen);     // under the outermost jet, just above the ground
+    EXPECT_EQ(pixel(*form, 3750, 8000 - 15), Qt::white);  // beyond where it lands
 }
 
 TEST_F(Torricelli, EdgeCasesOfTheDrawing)
