@@ -1,7 +1,8 @@
-// What the drawing-heavy handlers cost in real time, with pacing off. The
-// virtual clock charges each call a fixed cost; the real cost must stay
-// well below it, or animations run slower than designed. The counters give
-// the ratio real / virtual (below 1 is the goal).
+// What the forms cost in real time, with pacing off: opening each form, and
+// the drawing-heavy handlers. The virtual clock charges each drawing call a
+// fixed cost; the real cost must stay well below it, or animations run
+// slower than designed. The counters give the ratio real / virtual (below 1
+// is the goal).
 
 #include <benchmark/benchmark.h>
 #include <QScrollBar>
@@ -94,5 +95,29 @@ void BM_ArchimedesMotion(benchmark::State& state)
     state.counters["real/virtual"] = ratio(state, virtualTime / state.iterations(), real);
 }
 BENCHMARK(BM_ArchimedesMotion)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+namespace {
+
+// Opening a form from the menu: building its controls from their design and
+// painting it once, as the pupil waits for it.
+void BM_OpenForm(benchmark::State& state, const char* button)
+{
+    shell::Program program;
+    rt::Runtime::instance().start(program.menu);
+    for (auto _ : state) {
+        QTest::mouseClick(program.menu.window()->findChild<QWidget*>(button), Qt::LeftButton);
+        rt::Form* form = rt::Runtime::instance().loadedWindows().at(0);
+        benchmark::DoNotOptimize(form->grab());
+        QTest::mouseClick(form->findChild<QWidget*>("cmdSortir"), Qt::LeftButton);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+}
+BENCHMARK_CAPTURE(BM_OpenForm, arquimedes, "cmdArquímedes")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_OpenForm, torricelli, "cmdTorricelli")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_OpenForm, continuitat, "cmdContinuïtat")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_OpenForm, pascal, "cmdPascal")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_OpenForm, venturi, "cmdVenturi")->Unit(benchmark::kMillisecond);
 
 }  // namespace
