@@ -42,7 +42,7 @@ private:
     Button cmdOmplir{*this, {.name = "cmdOmplir", .caption = "&Omplir", .left = 6720, .top = 1440, .width = 1095, .height = 615, .tabIndex = 10}};
     HScrollBar HSBDensitat{*this, {.name = "HSBDensitat", .left = 360, .top = 1920, .width = 3975, .height = 255, .tabIndex = 7, .min = 0, .max = 200, .value = 0, .smallChange = 1, .largeChange = 1, .accessibleName = "Densitat"}};
     HScrollBar HSBAlturaLíquid{*this, {.name = "HSBAlturaLíquid", .left = 360, .top = 1200, .width = 3975, .height = 255, .tabIndex = 6, .min = 0, .max = 10, .value = 0, .smallChange = 1, .largeChange = 1, .accessibleName = "Altura producte afegit"}};
-    PictureBox picAigua{*this, {.name = "picAigua", .left = 0, .top = 2520, .width = 13365, .height = 5535, .tabIndex = 0, .backColor = kWater}};
+    PictureBox picAigua{*this, {.name = "picAigua", .left = 0, .top = 2520, .width = 13365, .height = 5535, .tabIndex = 0, .backColor = kWater, .accessibleName = "Aigua"}};
     Label lblDensitatValor{*this, {.name = "lblDensitatValor", .caption = "0 kg/dm3", .left = 4440, .top = 1920, .width = 1095, .height = 255, .tabIndex = 9, .backColor = sys::TitleBarText, .foreColor = RGB(0, 0, 255)}};
     Label lblAlturaL{*this, {.name = "lblAlturaL", .caption = "0 m", .left = 4440, .top = 1200, .width = 735, .height = 255, .tabIndex = 8, .backColor = sys::TitleBarText, .foreColor = RGB(0, 0, 192)}};
     Label lblPròleg{*this, {.name = "lblPròleg", .caption = "Per simular el principi d'Arquímedes en aquest programa, s´ha de donar l'altura de producte, en metres, amb que omplim el recipient i la seva densitat en kg/dm3. L'altura  màxima de càlcul és de 10 metres. Es considera un recipient de dimensions constants i l'empenta de l'aigua sempre serà la mateixa.", .left = 4440, .top = 120, .width = 7215, .height = 1095, .tabIndex = 4, .backColor = sys::TitleBarText, .font = {"MS Sans Serif", 9.75f}}};
@@ -60,7 +60,7 @@ private:
     Image imgEquaciosnArq{picAigua, {.name = "imgEquaciosnArq", .left = 0, .top = 360, .width = 3630, .height = 3495, .picture = ":/archimedes/equacions.svg", .description = "E = ρa·g·V, F = ρp·g·V, V = S·h1, V = S·hp. E = empenta de l’aigua (N); ρa = densitat de l’aigua (kg/m3); g = gravetat (m/s2); V = volum del recipient (m3); S = superfície del recipient (m2); h1 = altura del recipient (m); F = pes del cos (N); ρp = densitat del producte afegit (kg/m3); hp = altura del producte afegit (m)"}};
     Label lblPesProducte{picAigua, {.name = "lblPesProducte", .caption = "", .left = 8760, .top = 4200, .width = 2895, .height = 1095, .tabIndex = 5, .font = {"MS Sans Serif", 9.75f, true}, .border = true, .backStyle = BackStyle::Transparent}};
     Shape shpAlturaLíquid{picAigua, {.name = "shpAlturaLíquid", .left = 5400, .top = 2200, .width = 1455, .height = 15, .fillStyle = FillStyle::Transparent, .fillColor = kCover}};
-    Shape shpVaixell{picAigua, {.name = "shpVaixell", .left = 5400, .top = 2200, .width = 1455, .height = 1000, .fillStyle = FillStyle::Solid, .fillColor = kCover}};
+    Shape shpVaixell{picAigua, {.name = "shpVaixell", .left = 5400, .top = 2200, .width = 1455, .height = 1000, .fillStyle = FillStyle::Solid, .fillColor = kCover, .accessibleName = "Recipient"}};
 
     OptionArray OptTriar{frmTriarResposta, "OptTriar", {
         {.caption = "E = F, es manté", .left = 240, .top = 360, .width = 1815, .height = 375, .tabIndex = 16, .backColor = kWater, .font = {"MS Sans Serif", 9.75f}},

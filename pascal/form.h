@@ -55,8 +55,8 @@ private:
     Image imgPasEquacions{*this, {.name = "imgPasEquacions", .left = 3360, .top = 4560, .width = 2745, .height = 2010, .picture = ":/pascal/equacions.svg", .description = "P = F / A1 = R / A2. P = pressió del líquid (Pa); F = força aplicada (N); R = força resultant (N); A1 i A2 = seccions (m²)"}};
     Label lblPes2{*this, {.name = "lblPes2", .caption = "Força Resultant", .left = 7920, .top = 4200, .width = 2295, .height = 255, .tabIndex = 11, .backColor = kWeight, .foreColor = sys::HighlightText, .font = {"Arial", 9.75f}, .alignment = Align::Center}};
     Label lblPes1{*this, {.name = "lblPes1", .caption = "Força Aplicada", .left = 840, .top = 2640, .width = 1575, .height = 255, .tabIndex = 10, .backColor = kWeight, .foreColor = sys::HighlightText, .font = {"Arial", 9}, .alignment = Align::Center}};
-    Shape shpPes2{*this, {.name = "shpPes2", .left = 6840, .top = 3960, .width = 4335, .height = 735, .backColor = kWeight, .shape = ShapeKind::RoundedRectangle}};
-    Shape shpPes1{*this, {.name = "shpPes1", .left = 840, .top = 2500, .width = 1575, .height = 495, .backColor = kWeight, .shape = ShapeKind::RoundedRectangle}};
+    Shape shpPes2{*this, {.name = "shpPes2", .left = 6840, .top = 3960, .width = 4335, .height = 735, .backColor = kWeight, .shape = ShapeKind::RoundedRectangle, .accessibleName = "Pes 2"}};
+    Shape shpPes1{*this, {.name = "shpPes1", .left = 840, .top = 2500, .width = 1575, .height = 495, .backColor = kWeight, .shape = ShapeKind::RoundedRectangle, .accessibleName = "Pes 1"}};
     Shape shpCanonada4{*this, {.name = "shpCanonada4", .left = 5780, .top = 7180, .width = 210, .height = 495, .backColor = kLiquid, .borderColor = kLiquid}};
     Shape shpCanonada3{*this, {.name = "shpCanonada3", .left = 5060, .top = 6970, .width = 930, .height = 210, .backColor = kLiquid, .borderColor = kLiquid}};
     Shape shpCanonada2{*this, {.name = "shpCanonada2", .left = 3680, .top = 6970, .width = 855, .height = 210, .backColor = kLiquid, .borderColor = kLiquid}};
@@ -67,7 +67,7 @@ private:
     LineControl Line21{*this, {.name = "Line21", .x1 = 3720, .y1 = 7560, .x2 = 5760, .y2 = 7560, .borderWidth = 3}};
     LineControl Line20{*this, {.name = "Line20", .x1 = 4900, .y1 = 6840, .x2 = 4900, .y2 = 7320, .borderWidth = 2}};
     LineControl Line19{*this, {.name = "Line19", .x1 = 4700, .y1 = 6840, .x2 = 4700, .y2 = 7320, .borderWidth = 2}};
-    Shape shpVàlvulaDePas{*this, {.name = "shpVàlvulaDePas", .left = 4560, .top = 6840, .width = 495, .height = 495, .backColor = kLiquid, .backStyle = BackStyle::Transparent, .shape = ShapeKind::Circle, .borderWidth = 2}};
+    Shape shpVàlvulaDePas{*this, {.name = "shpVàlvulaDePas", .left = 4560, .top = 6840, .width = 495, .height = 495, .backColor = kLiquid, .backStyle = BackStyle::Transparent, .shape = ShapeKind::Circle, .borderWidth = 2, .accessibleName = "Vàlvula de pas"}};
     LineControl Line18{*this, {.name = "Line18", .x1 = 3720, .y1 = 7200, .x2 = 4560, .y2 = 7200, .borderWidth = 2}};
     LineControl Line17{*this, {.name = "Line17", .x1 = 3720, .y1 = 7560, .x2 = 3720, .y2 = 7200, .borderWidth = 2}};
     LineControl Line16{*this, {.name = "Line16", .x1 = 6000, .y1 = 6960, .x2 = 6000, .y2 = 7560, .borderWidth = 2}};
@@ -82,12 +82,12 @@ private:
     LineControl Line7{*this, {.name = "Line7", .x1 = 4920, .y1 = 7920, .x2 = 5040, .y2 = 7680, .borderWidth = 2}};
     LineControl lineAntirretorn2{*this, {.name = "lineAntirretorn2", .x1 = 4320, .y1 = 7800, .x2 = 4680, .y2 = 8000, .borderWidth = 2}};
     LineControl LineAntirretorn1{*this, {.name = "LineAntirretorn1", .x1 = 4680, .y1 = 7560, .x2 = 4320, .y2 = 7800, .borderWidth = 2}};
-    Shape shpAntirretorn1{*this, {.name = "shpAntirretorn1", .left = 4440, .top = 7650, .width = 450, .height = 300, .shape = ShapeKind::Circle, .borderWidth = 2}};
+    Shape shpAntirretorn1{*this, {.name = "shpAntirretorn1", .left = 4440, .top = 7650, .width = 450, .height = 300, .shape = ShapeKind::Circle, .borderWidth = 2, .accessibleName = "Vàlvula antiretorn"}};
     Label lblResultats{*this, {.name = "lblResultats", .caption = "Resultat", .left = 7320, .top = 1080, .width = 1215, .height = 375, .tabIndex = 9, .backColor = sys::TitleBarText, .foreColor = kTitle, .font = {"Arial", 12, true}}};
     Label lblUnitatsPressió{*this, {.name = "lblUnitatsPressió", .caption = "MPascals", .left = 10560, .top = 1080, .width = 735, .height = 255, .tabIndex = 8, .backColor = sys::TitleBarText, .font = {"MS Sans Serif", 8.25f}}};
     Label lblPressió{*this, {.name = "lblPressió", .caption = "Pressió:", .left = 8640, .top = 1080, .width = 735, .height = 255, .tabIndex = 7, .backColor = sys::TitleBarText, .font = {"MS Sans Serif", 8.25f}}};
-    Shape shpÈmbol2{*this, {.name = "shpÈmbol2", .left = 6600, .top = 4680, .width = 4770, .height = 375, .backColor = kPiston}};
-    Shape shpÈmbol1{*this, {.name = "shpÈmbol1", .left = 630, .top = 3000, .width = 1995, .height = 375, .backColor = kPiston}};
+    Shape shpÈmbol2{*this, {.name = "shpÈmbol2", .left = 6600, .top = 4680, .width = 4770, .height = 375, .backColor = kPiston, .accessibleName = "Èmbol 2"}};
+    Shape shpÈmbol1{*this, {.name = "shpÈmbol1", .left = 630, .top = 3000, .width = 1995, .height = 375, .backColor = kPiston, .accessibleName = "Èmbol 1"}};
     Label lblUnitatsDiàmetre2{*this, {.name = "lblUnitatsDiàmetre2", .caption = "200 mm", .left = 3720, .top = 1440, .width = 735, .height = 255, .tabIndex = 6, .backColor = sys::TitleBarText, .font = {"MS Sans Serif", 8.25f}}};
     Label lblUnitatsDiàmetre1{*this, {.name = "lblUnitatsDiàmetre1", .caption = "10 mm", .left = 3720, .top = 1080, .width = 735, .height = 255, .tabIndex = 5, .backColor = sys::TitleBarText, .font = {"MS Sans Serif", 8.25f}}};
     Label lblUnitatsForça{*this, {.name = "lblUnitatsForça", .caption = "10 Newtons", .left = 3720, .top = 720, .width = 1215, .height = 255, .tabIndex = 4, .backColor = sys::TitleBarText, .font = {"MS Sans Serif", 8.25f}}};

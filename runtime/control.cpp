@@ -51,7 +51,7 @@ Control::~Control()
 
 QString Control::accessibleText() const
 {
-    return view_->accessibleName().isEmpty() ? name() : view_->accessibleName();
+    return view_->accessibleName();
 }
 
 QRect Control::viewRect(float left, float top, float width, float height) const

@@ -73,7 +73,8 @@ public:
     void setVisible(bool visible);
     void SetFocus() { view_->setFocus(Qt::OtherFocusReason); }
 
-    // What a screen reader reads for the control.
+    // What a screen reader reads for the control: its caption, the text of
+    // its picture, or the name the form gives it (none for a decoration).
     virtual QString accessibleText() const;
 
 protected:

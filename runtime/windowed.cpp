@@ -269,7 +269,7 @@ PictureBox::PictureBox(Container& container, const Props& props)
     backColor_ = props.backColor == kDefaultColor ? sys::ButtonFace : props.backColor;
     paintBackground(view, backColor_, kDefaultColor);
     view.setFocusPolicy(Qt::NoFocus);
-    if (props.description != nullptr) view.setAccessibleDescription(QString::fromUtf8(props.description));
+    if (props.description != nullptr) view.setAccessibleName(QString::fromUtf8(props.description));
 }
 
 // ---- Frame -----------------------------------------------------------------

@@ -53,12 +53,12 @@ private:
     Image Image1{*this, {.name = "Image1", .left = 6600, .top = 4920, .width = 4515, .height = 3525, .picture = ":/venturi/equacions.svg", .description = "Q = A1 · arrel quadrada de 2(p1 − p2) / (ρ (D1⁴ / d2⁴ − 1)). Q = cabal de líquid; A1 = secció de la canonada 1; p1 − p2 = diferència de pressions entre 1 i 2; D1, d2 = diàmetres de les canonades; ρ = densitat"}};
     Label lblCanonada2{*this, {.name = "lblCanonada2", .caption = "Canonada 2", .left = 3360, .top = 2760, .width = 1215, .height = 255, .tabIndex = 14, .backColor = sys::TitleBarText, .font = {"MS Sans Serif", 8.25f, true}}};
     Label lblCanonada1{*this, {.name = "lblCanonada1", .caption = "Canonada 1", .left = 720, .top = 2520, .width = 1215, .height = 255, .tabIndex = 13, .backColor = sys::TitleBarText, .font = {"MS Sans Serif", 8.25f, true}}};
-    Shape shpTap2{*this, {.name = "shpTap2", .left = 4450, .top = 6520, .width = 110, .height = 200, .backColor = kGreen, .backStyle = BackStyle::Opaque, .borderColor = kGreen}};
+    Shape shpTap2{*this, {.name = "shpTap2", .left = 4450, .top = 6520, .width = 110, .height = 200, .backColor = kGreen, .backStyle = BackStyle::Opaque, .borderColor = kGreen, .accessibleName = "Nivell de la branca dreta del manòmetre"}};
     Label lblCabalMàx{*this, {.name = "lblCabalMàx", .caption = "Cabal = 0 l/min", .left = 1800, .top = 1800, .width = 1335, .height = 255, .tabIndex = 12, .backColor = sys::TitleBarText}};
     Shape shpTubVenturi3{*this, {.name = "shpTubVenturi3", .left = 3610, .top = 5530, .width = 110, .height = 985, .backColor = kBlue, .borderColor = kBlue}};
     Shape shpTubVenturi2{*this, {.name = "shpTubVenturi2", .left = 1200, .top = 5530, .width = 2415, .height = 110, .backColor = kBlue, .borderColor = kBlue}};
     Shape shpTubVenturi1{*this, {.name = "shpTubVenturi1", .left = 1090, .top = 3960, .width = 110, .height = 1695, .backColor = kBlue, .borderColor = kBlue}};
-    Shape shpTap1{*this, {.name = "shpTap1", .left = 3610, .top = 6520, .width = 110, .height = 200, .backColor = kGreen, .borderColor = kGreen}};
+    Shape shpTap1{*this, {.name = "shpTap1", .left = 3610, .top = 6520, .width = 110, .height = 200, .backColor = kGreen, .borderColor = kGreen, .accessibleName = "Nivell de la branca esquerra del manòmetre"}};
     Shape shpNivell2{*this, {.name = "shpNivell2", .left = 4450, .top = 6720, .width = 110, .height = 1100, .backColor = kRed, .borderColor = kRed}};
     Shape shpNivell1{*this, {.name = "shpNivell1", .left = 3610, .top = 6720, .width = 110, .height = 1100, .backColor = kRed, .borderColor = kRed}};
     Label lblValorsIntroduits{*this, {.name = "lblValorsIntroduits", .caption = "Introduïu el Valor del cabal", .left = 240, .top = 960, .width = 2295, .height = 255, .tabIndex = 10, .backColor = sys::TitleBarText, .font = {"MS Sans Serif", 8.25f, false, false, true}}};

@@ -194,6 +194,7 @@ TEST_F(Controls, ScreenReadersReadCaptionsAsShown)
         {"lblA", QAccessible::StaticText, " 12"},
         {"imgA", QAccessible::Graphic, "una nota"},
         {"cmdA", QAccessible::Button, "Prova"},
+        {"shpA", QAccessible::Graphic, ""},  // a decoration says nothing
     };
     for (const auto& c : cases) {
         QAccessibleInterface* a = QAccessible::queryAccessibleInterface(find(*form, c.name));
@@ -202,6 +203,7 @@ TEST_F(Controls, ScreenReadersReadCaptionsAsShown)
         EXPECT_EQ(a->text(QAccessible::Name), QString::fromUtf8(c.text)) << c.name;
         EXPECT_EQ(a->rect().size(), find(*form, c.name)->size()) << c.name;
     }
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(find(*form, "picA"))->text(QAccessible::Name), "l'aigua");
     form->lblA.setCaption(" 79379.99");
     EXPECT_EQ(QAccessible::queryAccessibleInterface(find(*form, "lblA"))->text(QAccessible::Name), " 79379.99");
 }

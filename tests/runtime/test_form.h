@@ -31,7 +31,7 @@ public:
     HScrollBar hsbA{*this, {.name = "hsbA", .left = 3000, .top = 1500, .width = 2000, .height = 255, .tabIndex = 0, .min = 0, .max = 10, .value = 2}};
     TextBox txtA{*this, {.name = "txtA", .left = 3000, .top = 2250, .width = 1500, .height = 375, .tabIndex = 2}};
     Image imgA{*this, {.name = "imgA", .left = 6000, .top = 3000, .width = 3615, .height = 1350, .picture = ":/archimedes/nota.svg", .description = "una nota"}};
-    PictureBox picA{*this, {.name = "picA", .left = 6000, .top = 4500, .width = 3000, .height = 2000, .tabIndex = 4, .backColor = RGB(128, 255, 255)}};
+    PictureBox picA{*this, {.name = "picA", .left = 6000, .top = 4500, .width = 3000, .height = 2000, .tabIndex = 4, .backColor = RGB(128, 255, 255), .accessibleName = "l'aigua"}};
     Label lblDins{picA, {.name = "lblDins", .caption = "dins", .left = 150, .top = 150, .width = 900, .height = 300, .backColor = kYellow}};
     // clang-format on
 };
