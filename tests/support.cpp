@@ -80,6 +80,18 @@ void expectLines(const rt::Form& form, std::initializer_list<LineEnds> table)
     }
 }
 
+void expectLooks(const rt::Form& form, std::initializer_list<Look> table)
+{
+    for (const Look& l : table) {
+        const auto& label = form.control<rt::Label>(l.name);
+        EXPECT_EQ(label.ForeColor(), l.fore) << l.name;
+        EXPECT_EQ(label.BackColor(), l.back) << l.name;
+        const QFont font = label.widget().font();
+        EXPECT_EQ(font.pixelSize(), std::lround(l.points * 4 / 3)) << l.name;
+        EXPECT_EQ(font.bold(), l.bold) << l.name;
+    }
+}
+
 QColor color(rt::Color c)
 {
     return rt::toQColor(c);

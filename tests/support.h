@@ -55,6 +55,16 @@ struct LineEnds {
 };
 void expectLines(const rt::Form& form, std::initializer_list<LineEnds> table);
 
+// How a label looks: its text and background colours and its font size
+// (points) and weight.
+struct Look {
+    const char* name;
+    rt::Color fore, back;
+    float points;
+    bool bold;
+};
+void expectLooks(const rt::Form& form, std::initializer_list<Look> table);
+
 // Records run-time error messages instead of showing a message box.
 class ErrorLog {
 public:

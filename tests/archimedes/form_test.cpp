@@ -80,15 +80,19 @@ TEST_F(Archimedes, DesignTimeLook)
     EXPECT_EQ(pixel(*form, 6100, 2520 + 2800), cover);      // the empty container, under its label
     EXPECT_EQ(pixel(*form, 3560, 2520 + 4500), Qt::white);  // Shape1 over the note's edge
     EXPECT_EQ(pixel(*form, 11000, 8300), Qt::white);        // the form below the water
-    auto* title = find(*form, "lblTítol");
-    EXPECT_EQ(title->font().pixelSize(), 18);
-    EXPECT_FALSE(title->font().bold());
-    EXPECT_TRUE(find(*form, "lblDensitat")->font().bold());
-    EXPECT_EQ(find(*form, "lblEquacionsEmprades")->font().pixelSize(), 16);
-    EXPECT_EQ(form->control<rt::Label>("lblTítol").ForeColor(), rt::RGB(255, 0, 0));
-    EXPECT_EQ(form->control<rt::Label>("lblAlturaL").ForeColor(), rt::RGB(0, 0, 192));
-    EXPECT_EQ(form->control<rt::Label>("lblDensitatValor").ForeColor(), rt::RGB(0, 0, 255));
-    EXPECT_EQ(form->control<rt::Label>("lblNomRecipient").BackColor(), rt::RGB(255, 255, 128));
+    expectLooks(*form, {
+                           {"lblDensitatValor", rt::RGB(0, 0, 255), rt::sys::TitleBarText, 8.25f, false},
+                           {"lblAlturaL", rt::RGB(0, 0, 192), rt::sys::TitleBarText, 8.25f, false},
+                           {"lblPròleg", rt::RGB(0, 0, 0), rt::sys::TitleBarText, 9.75f, false},
+                           {"lblDensitat", rt::RGB(0, 0, 0), rt::sys::HighlightText, 8.25f, true},
+                           {"lblAlturaLíquid", rt::RGB(0, 0, 0), rt::sys::HighlightText, 8.25f, true},
+                           {"lblTítol", rt::RGB(255, 0, 0), rt::sys::TitleBarText, 13.5f, false},
+                           {"lblNomRecipient", rt::RGB(0, 0, 0), rt::RGB(255, 255, 128), 9.75f, true},
+                           {"lblSolucio", rt::RGB(0, 0, 0), arquimedes::kWater, 9.75f, true},
+                           {"lblEquacionsEmprades", rt::RGB(255, 0, 0), rt::sys::TitleBarText, 12, true},
+                           {"lblPesProducte", rt::RGB(0, 0, 0), rt::sys::ButtonFace, 9.75f, true},
+                       });
+    EXPECT_TRUE(form->control<rt::Label>("lblPesProducte").transparent());
 }
 
 TEST_F(Archimedes, ValueLabelsFollowTheBars)

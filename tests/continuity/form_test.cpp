@@ -74,9 +74,21 @@ TEST_F(Continuity, DesignTimeLayout)
                          {"imgIniciCanonada", 1080, 4800, 8715, 3090, nullptr},
                      });
     EXPECT_FALSE(simulationEnabled());
-    EXPECT_EQ(control<rt::Label>("lblAvis").ForeColor(), rt::RGB(0, 128, 0));
-    EXPECT_EQ(control<rt::Label>("lblResum").BackColor(), rt::RGB(224, 224, 224));
-    EXPECT_EQ(control<rt::Label>("lblResultats").ForeColor(), rt::sys::Highlight);
+    const rt::Color back = rt::RGB(192, 255, 255), red = rt::RGB(255, 0, 0);
+    expectLooks(*form, {
+                           {"lblEqContinuïtat", red, back, 13.5f, false},
+                           {"lblResum", rt::RGB(0, 0, 0), rt::RGB(224, 224, 224), 8.25f, false},
+                           {"lblDiàmetre1", rt::RGB(0, 0, 0), back, 8.25f, false},
+                           {"lblUnitats3", rt::RGB(0, 0, 0), back, 8.25f, false},
+                           {"lblUnitat4", rt::RGB(0, 0, 0), back, 8.25f, false},
+                           {"lblEquacionsEmprades", red, back, 12, true},
+                           {"lblResultats", rt::sys::Highlight, back, 9.75f, true},
+                           {"lblAvis", rt::RGB(0, 128, 0), back, 13.5f, false},
+                           {"Velocitat2", rt::RGB(0, 0, 0), back, 8.25f, false},
+                           {"lblResultatVelocitat1", red, back, 8.25f, false},
+                           {"lblResultatVelocitat3", red, back, 8.25f, false},
+                           {"lblTítolContinuïtat", red, back, 12, true},
+                       });
     EXPECT_EQ(pixel(*form, 300, 600), QColor(192, 255, 255));
     EXPECT_EQ(pixel(*form, 1080 + 300 * 15, 4800 + 100 * 15), QColor(66, 66, 255));  // the pipe picture
     activate(*form);

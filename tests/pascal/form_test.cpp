@@ -160,6 +160,22 @@ TEST_F(Pascal, DesignTimeLayout)
     EXPECT_EQ(form->controls().size(), 65u);
     EXPECT_TRUE(stopValveClosed());
     EXPECT_EQ(shape("shpVàlvulaDePas").BackColor(), rt::RGB(0, 255, 255));
+    const rt::Color white = rt::sys::HighlightText, weight = rt::RGB(192, 64, 0), title = rt::RGB(192, 0, 0);
+    expectLooks(*form, {
+                           {"lblPascal", title, rt::sys::TitleBarText, 12, true},
+                           {"lblForçaAplicada1", rt::RGB(0, 0, 0), white, 8.25f, false},
+                           {"lblDiàmetre2", rt::RGB(0, 0, 0), white, 8.25f, false},
+                           {"lblUnitatsForça", rt::RGB(0, 0, 0), rt::sys::TitleBarText, 8.25f, false},
+                           {"lblUnitatsPressió", rt::RGB(0, 0, 0), rt::sys::TitleBarText, 8.25f, false},
+                           {"lblResultats", title, rt::sys::TitleBarText, 12, true},
+                           {"lblPes1", white, weight, 9, false},
+                           {"lblPes2", white, weight, 9.75f, false},
+                           {"lblPressioResultant", rt::RGB(0, 0, 255), rt::sys::TitleBarText, 9.75f, false},
+                           {"lblTítolEquacions", rt::RGB(255, 0, 0), white, 9.75f, true},
+                       });
+    EXPECT_EQ(shape("shpPes1").BackColor(), weight);
+    EXPECT_EQ(shape("shpÈmbol2").BackColor(), rt::RGB(64, 64, 64));
+    EXPECT_EQ(shape("shpCanonada3").BorderColor(), rt::RGB(0, 255, 255));
     // What the pupil sees: weights on the pistons on the liquid, arrows on the pistons.
     EXPECT_EQ(pixel(*form, 1600, 2600), kWeight);
     EXPECT_EQ(pixel(*form, 700, 3200), kPiston);

@@ -64,10 +64,22 @@ TEST_F(Torricelli, DesignTimeLayout)
     expectLines(*form, {{"Line1", 600, 8040, 9720, 8040, 3},
                         {"Line2", 2640, 5400, 2640, 8000, 3},
                         {"Line3", 600, 5400, 600, 8000, 3}});
-    EXPECT_EQ(form->control<rt::Label>("lblAvis").ForeColor(), rt::RGB(255, 0, 0));
-    EXPECT_EQ(find(*form, "lblAvis")->font().pixelSize(), 18);  // the form's own font
-    EXPECT_EQ(form->control<rt::Label>("lblTorricelli").ForeColor(), rt::RGB(192, 0, 0));
-    EXPECT_EQ(form->control<rt::Label>("lblRespostaVelocitat").ForeColor(), rt::RGB(0, 0, 255));
+    const rt::Color blue = rt::RGB(0, 0, 255), white = rt::sys::HighlightText;
+    expectLooks(*form, {
+                           {"lblTítolEquacions", rt::RGB(255, 0, 0), rt::sys::TitleBarText, 12, true},
+                           {"lblDistància", rt::RGB(0, 0, 0), white, 8.25f, false},
+                           {"lblRespostaTempsTranscorregut", blue, white, 8.25f, false},
+                           {"lblRespostaEspaiRecorregut", blue, white, 8.25f, false},
+                           {"lblRespostaVelocitat", blue, white, 8.25f, false},
+                           {"lblAvis", rt::RGB(255, 0, 0), rt::sys::TitleBarText, 13.5f, false},  // the form's own font
+                           {"lblExplicacioInicial", rt::RGB(0, 0, 0), rt::sys::ButtonFace, 8.25f, false},
+                           {"lblTempsTranscorregut", rt::RGB(0, 0, 0), rt::sys::TitleBarText, 8.25f, false},
+                           {"lblEspaiRecorregut", rt::RGB(0, 0, 0), rt::sys::TitleBarText, 8.25f, false},
+                           {"lblVelocitat", rt::RGB(0, 0, 0), rt::sys::TitleBarText, 8.25f, false},
+                           {"lblForat", rt::RGB(0, 0, 0), white, 8.25f, false},
+                           {"lblAltura", rt::RGB(0, 0, 0), white, 8.25f, false},
+                           {"lblTorricelli", rt::RGB(192, 0, 0), rt::sys::TitleBarText, 12, true},
+                       });
     // The tank picture, with its green liquid, until a text box is used.
     EXPECT_EQ(pixel(*form, 360 + 60 * 15, 4200 + 150 * 15), QColor(0, 132, 0));
 }

@@ -142,6 +142,19 @@ TEST_F(Venturi, DesignTimeLayout)
     EXPECT_EQ(QAccessible::queryAccessibleInterface(find(*form, "lblSimbolDiametre2"))->text(QAccessible::Name),
               QString::fromUtf8("φ2"));
     EXPECT_TRUE(find(*form, "lblValorsIntroduits")->font().underline());
+    const rt::Color blue = rt::RGB(0, 0, 255), red = rt::RGB(255, 0, 0);
+    expectLooks(*form, {
+                           {"lblDiferènciaDePressions", blue, rt::sys::TitleBarText, 8.25f, false},
+                           {"lblResultatCabal", blue, rt::sys::TitleBarText, 8.25f, false},
+                           {"lblSimbolDiametre1", rt::RGB(0, 0, 0), rt::sys::TitleBarText, 12, false},
+                           {"lblTítolEquacions", red, rt::sys::TitleBarText, 12, true},
+                           {"lblCanonada2", rt::RGB(0, 0, 0), rt::sys::TitleBarText, 8.25f, true},
+                           {"lblCabalMàx", rt::RGB(0, 0, 0), rt::sys::TitleBarText, 8.25f, false},
+                           {"lblResultatVelocitat1", rt::RGB(0, 0, 0), rt::sys::TitleBarText, 8.25f, true},
+                           {"lblUnitatsCabal", rt::RGB(0, 0, 0), rt::sys::TitleBarText, 8.25f, false},
+                           {"lblExplicacióDelVenturi", rt::RGB(0, 0, 0), rt::sys::TitleBarText, 8.25f, false},
+                           {"lblTítolVenturi", red, rt::sys::TitleBarText, 13.5f, false},
+                       });
     // The manometer as designed: water, green tops, red liquid and bend.
     EXPECT_EQ(pixel(*form, 1140, 4500), kBlue);
     EXPECT_EQ(pixel(*form, 3660, 6600), kGreen);
