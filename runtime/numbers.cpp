@@ -1,14 +1,18 @@
 #include "numbers.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
+#include <algorithm>
 #include <limits>
 
 #include "errors.h"
 
 namespace rt {
 namespace {
+
+// Number text never goes through the C library's locale: Qt sets it from
+// the desktop at start-up, and a Catalan desktop would turn every point
+// into a comma. <charconv> knows no locale.
 
 // Significant digits of |value| rounded to `precision` digits, trailing
 // zeros dropped, with the decimal exponent of the first digit.
@@ -21,12 +25,15 @@ Digits significantDigits(double value, int precision)
 {
     if (!std::isfinite(value)) throw Overflow();
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.*e", precision - 1, std::fabs(value));
+    const auto end =
+        std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific, precision - 1).ptr;
     Digits d;
     const char* p = buffer;
     for (; *p != 'e'; ++p)
         if (*p != '.') d.digits.push_back(*p);
-    d.exponent = std::atoi(p + 1);
+    ++p;  // 'e'
+    if (*p == '+') ++p;
+    std::from_chars(p, end, d.exponent);
     while (d.digits.size() > 1 && d.digits.back() == '0') d.digits.pop_back();
     return d;
 }
@@ -38,9 +45,10 @@ std::string exponentForm(const Digits& d, std::string_view point)
         text += point;
         text += d.digits.substr(1);
     }
-    char exponent[16];
-    std::snprintf(exponent, sizeof exponent, "E%c%02d", d.exponent < 0 ? '-' : '+', std::abs(d.exponent));
-    return text + exponent;
+    text += d.exponent < 0 ? "E-" : "E+";
+    const std::string digits = integerText(std::abs(d.exponent));
+    if (digits.size() < 2) text += '0';
+    return text + digits;
 }
 
 std::string fixedForm(const Digits& d, std::string_view point, bool zeroBeforePoint)
@@ -103,6 +111,33 @@ double radixNumber(std::string_view s, int radix)
     return value;
 }
 
+// Whether a decimal number out of a double's range lies above 1 in
+// magnitude (it overflowed) rather than below (it underflowed).
+bool magnitudeAboveOne(std::string_view number)
+{
+    long long exponent = 0;  // decimal exponent of the first significant digit, plus one
+    size_t i = 0;
+    bool seenDigit = false, afterPoint = false;
+    for (; i < number.size() && number[i] != 'e'; ++i) {
+        if (number[i] == '.') {
+            afterPoint = true;
+        } else if (!seenDigit && number[i] == '0') {
+            if (afterPoint) --exponent;
+        } else {
+            seenDigit = true;
+            if (!afterPoint) ++exponent;
+        }
+    }
+    if (i < number.size()) {
+        long long written = 0;
+        const bool down = i + 1 < number.size() && number[i + 1] == '-';
+        for (size_t j = i + (down ? 2 : 1); j < number.size(); ++j)
+            written = std::min(written * 10 + (number[j] - '0'), 1'000'000'000LL);
+        exponent += down ? -written : written;
+    }
+    return exponent > 0;
+}
+
 double checkedRound(double value, double lowest, double highest)
 {
     if (!std::isfinite(value)) throw Overflow();
@@ -125,7 +160,8 @@ std::string shortNumber(double value)
 
 std::string integerText(long long value)
 {
-    return std::to_string(value);
+    char buffer[24];
+    return std::string(buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr);
 }
 
 std::string decimalText(double value, std::string_view decimalPoint)
@@ -148,13 +184,19 @@ double parseLeadingNumber(std::string_view text)
         return radixNumber(std::string_view(s).substr(1), 8);
     }
 
-    // The longest prefix of the form [sign] digits [. digits] [E [sign] digits].
+    // The longest prefix of the form [sign] digits [point digits] [E [sign]
+    // digits], where the point is the first "." or ",": a Catalan pupil
+    // writes 3,5.
     size_t i = 0;
+    const bool negative = i < s.size() && s[i] == '-';
     if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
+    const size_t mantissa = i;
     size_t mantissaDigits = 0;
     for (; i < s.size() && isDigit(s[i]); ++i) ++mantissaDigits;
-    if (i < s.size() && s[i] == '.')
+    if (i < s.size() && (s[i] == '.' || s[i] == ',')) {
+        s[i] = '.';
         for (++i; i < s.size() && isDigit(s[i]); ++i) ++mantissaDigits;
+    }
     if (mantissaDigits == 0) return 0;
     size_t end = i;
     if (i < s.size() && (s[i] == 'e' || s[i] == 'E' || s[i] == 'd' || s[i] == 'D')) {
@@ -165,8 +207,15 @@ double parseLeadingNumber(std::string_view text)
             for (end = j; end < s.size() && isDigit(s[end]); ++end) {}
         }
     }
-    // strtod gives an infinity for a number too large, and 0 for one too small.
-    return std::strtod(s.substr(0, end).c_str(), nullptr);
+    double value = 0;
+    const auto [ptr, error] = std::from_chars(s.data() + mantissa, s.data() + end, value);
+    if (error == std::errc::result_out_of_range) {
+        // Too large gives an infinity of its sign, too small gives 0.
+        value = magnitudeAboveOne(std::string_view(s).substr(mantissa, end - mantissa))
+                    ? std::numeric_limits<double>::infinity()
+                    : 0.0;
+    }
+    return negative ? -value : value;
 }
 
 float Int(float value)

@@ -22,8 +22,8 @@ std::string integerText(long long value);
 // before the point and the given decimal separator: "0,1", "2.5", "20".
 std::string decimalText(double value, std::string_view decimalPoint);
 
-// The leading number of typed text: blanks anywhere are ignored, "." is the
-// decimal point, an exponent (E or D) belongs to the number, "&H" and "&O"
+// The leading number of typed text: blanks anywhere are ignored, the first
+// "." or "," is the decimal point (a second one ends the number), an exponent (E or D) belongs to the number, "&H" and "&O"
 // start hexadecimal and octal numbers; text that does not begin with a
 // number gives 0. A number too large for a double gives an infinity of its
 // sign, for the caller to refuse.

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <cmath>
 #include <limits>
+#include <string>
 
 #include "runtime/colors.h"
 #include "runtime/errors.h"
@@ -9,7 +11,25 @@
 
 using namespace rt;
 
-TEST(ShortNumber, SinglePrecisionTable)
+// Number text and parsing give the same in every C library locale: Qt
+// installs the desktop's at start-up, and a Catalan one writes "8,85".
+class InLocale : public ::testing::TestWithParam<const char*> {
+protected:
+    void SetUp() override
+    {
+        saved_ = std::setlocale(LC_ALL, nullptr);
+        if (std::setlocale(LC_ALL, GetParam()) == nullptr) GTEST_SKIP() << GetParam() << " is not installed";
+    }
+    void TearDown() override { std::setlocale(LC_ALL, saved_.c_str()); }
+
+private:
+    std::string saved_;
+};
+INSTANTIATE_TEST_SUITE_P(Numbers, InLocale, ::testing::Values("C", "ca_ES.UTF-8"), [](const auto& info) {
+    return std::string(info.param[0] == 'C' ? "C" : "Catalan");
+});
+
+TEST_P(InLocale, ShortNumberSinglePrecisionTable)
 {
     const struct {
         float value;
@@ -44,7 +64,7 @@ TEST(ShortNumber, SinglePrecisionTable)
     for (const auto& c : cases) EXPECT_EQ(shortNumber(c.value), c.text) << c.value;
 }
 
-TEST(ShortNumber, DoublePrecisionKeepsFifteenDigits)
+TEST_P(InLocale, ShortNumberDoublePrecisionKeepsFifteenDigits)
 {
     EXPECT_EQ(shortNumber(0.1 * 3), " .3");
     EXPECT_EQ(shortNumber(1.0 / 3.0), " .333333333333333");
@@ -66,7 +86,7 @@ TEST(IntegerText, HasNoLeadingBlank)
     EXPECT_EQ(integerText(-3), "-3");
 }
 
-TEST(DecimalText, ShortestFormWithTheLocaleSeparator)
+TEST_P(InLocale, DecimalTextShortestFormWithTheGivenSeparator)
 {
     const struct {
         double value;
@@ -85,28 +105,32 @@ TEST(DecimalText, ShortestFormWithTheLocaleSeparator)
     }
 }
 
-TEST(ParseLeadingNumber, Table)
+TEST_P(InLocale, ParseLeadingNumberTable)
 {
     const struct {
         const char* text;
         double value;
     } cases[] = {
-        {"", 0},          {"abc", 0},  {"2", 2},   {"2.5", 2.5},  {"3,5", 3},     {" 2 5", 25},
+        {"", 0},          {"abc", 0},  {"2", 2},   {"2.5", 2.5},  {"3,5", 3.5},   {" 2 5", 25},
         {"10.01", 10.01}, {".5", 0.5}, {"-1", -1}, {"+4", 4},     {"1E2", 100},   {"1e-2", 0.01},
         {"1D3", 1000},    {"1e", 1},   {"1e+", 1}, {"2m", 2},     {"&H10", 16},   {"&hff", 255},
         {"&O17", 15},     {"&17", 15}, {"&", 0},   {"&Hzz", 0},   {"\t7\n", 7},   {"1.2.3", 1.2},
         {"--1", 0},       {".", 0},    {"-", 0},   {"1e-400", 0}, {"5 . 5", 5.5}, {"0010", 10},
+        {"1,2,3", 1.2},   {"1.2,3", 1.2}, {"1,2.3", 1.2}, {",5", 0.5}, {"-2,5E1", -25}, {"10,01", 10.01},
+        {"1e+2", 100},    {"0.000e9999", 0}, {"-1e-400", 0}, {"12,", 12},
     };
     for (const auto& c : cases) EXPECT_DOUBLE_EQ(parseLeadingNumber(c.text), c.value) << '"' << c.text << '"';
 }
 
-TEST(ParseLeadingNumber, NumbersTooLargeGiveAnInfinityOfTheirSign)
+TEST_P(InLocale, ParseLeadingNumberTooLargeGivesAnInfinityOfItsSign)
 {
     EXPECT_EQ(parseLeadingNumber("1e400"), std::numeric_limits<double>::infinity());
     EXPECT_EQ(parseLeadingNumber("-9D999"), -std::numeric_limits<double>::infinity());
     EXPECT_EQ(parseLeadingNumber("1E39"), 1e39);  // a double holds it; a single does not
     EXPECT_EQ(parseLeadingNumber("&HFFFFFFFFFF"), 1099511627775.0);
     EXPECT_EQ(parseLeadingNumber(std::string(5000, '9')), std::numeric_limits<double>::infinity());
+    EXPECT_EQ(parseLeadingNumber("0." + std::string(400, '0') + "1e700"), 1e299);
+    EXPECT_EQ(parseLeadingNumber("-0,00001e99999999999999"), -std::numeric_limits<double>::infinity());
 }
 
 TEST(Int, IsFloor)

@@ -32,7 +32,9 @@ TEST(TorricelliReading, LiquidHeights)
     } cases[] = {
         {"10", 5000, Refusal::None},
         {"10.01", 0, Refusal::LiquidTooHigh},
-        {"3,5", 1500, Refusal::None},  // the comma ends the number
+        {"3,5", 1750, Refusal::None},  // a decimal comma, as a Catalan pupil writes it
+        {"10,01", 0, Refusal::LiquidTooHigh},
+        {"9,9,9", 4950, Refusal::None},  // a second separator ends the number
         {" 2 5", 0, Refusal::LiquidTooHigh},
         {"abc", 0, Refusal::None},
         {"", 0, Refusal::None},
