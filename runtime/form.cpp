@@ -213,14 +213,14 @@ void Form::mouseReleaseEvent(QMouseEvent* event)
 
 // ---- drawing ---------------------------------------------------------------
 
-QPointF Form::toDevice(float x, float y) const
+QPointF Form::pixelPoint(float x, float y, qreal pixelRatio) const
 {
     const double twipsX = static_cast<double>(x) * twipsPerUnitX_;
     const double twipsY = static_cast<double>(y) - scaleTop_;
     // Far beyond any screen (or not a number): the drawing call fails.
     constexpr double kLimit = 1e8;
     if (!(std::fabs(twipsX) < kLimit && std::fabs(twipsY) < kLimit)) throw Overflow();
-    const double scale = surface_.scale() / kTwipsPerPixel;
+    const double scale = pixelRatio / kTwipsPerPixel;
     return QPointF(std::floor(twipsX * scale + 0.5), std::floor(twipsY * scale + 0.5));
 }
 
@@ -231,9 +231,13 @@ QColor Form::penColor(Color color) const
 
 void Form::draw(DrawCall::Kind kind, float x1, float y1, float x2, float y2, Color color)
 {
-    const QPointF a = toDevice(x1, y1), b = toDevice(x2, y2);
     const QColor pen = penColor(color);
-    const double dx = std::abs(a.x() - b.x()), dy = std::abs(a.y() - b.y());
+    const qreal ratio = surface_.scale();
+    const QPointF a = pixelPoint(x1, y1, ratio), b = pixelPoint(x2, y2, ratio);
+    // What a call costs is counted in logical pixels, so that an animation
+    // lasts as long on a high-density screen as on any other.
+    const QPointF la = ratio == 1 ? a : pixelPoint(x1, y1, 1), lb = ratio == 1 ? b : pixelPoint(x2, y2, 1);
+    const double dx = std::abs(la.x() - lb.x()), dy = std::abs(la.y() - lb.y());
     double pixels = 0;
     switch (kind) {
     case DrawCall::Kind::Segment:

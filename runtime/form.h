@@ -132,7 +132,8 @@ protected:
 
 private:
     std::vector<Control*> allControls() const;
-    QPointF toDevice(float x, float y) const;
+    // Pixel coordinates of a point in the form's scale, at a pixel ratio.
+    QPointF pixelPoint(float x, float y, qreal pixelRatio) const;
     QColor penColor(Color color) const;
     void draw(DrawCall::Kind kind, float x1, float y1, float x2, float y2, Color color);
 

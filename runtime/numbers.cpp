@@ -1,8 +1,8 @@
 #include "numbers.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <algorithm>
 #include <limits>
 
 #include "errors.h"
@@ -26,7 +26,8 @@ Digits significantDigits(double value, int precision)
     if (!std::isfinite(value)) throw Overflow();
     char buffer[64];
     const auto end =
-        std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific, precision - 1).ptr;
+        std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific, precision - 1)
+            .ptr;
     Digits d;
     const char* p = buffer;
     for (; *p != 'e'; ++p)

@@ -23,10 +23,9 @@ std::string integerText(long long value);
 std::string decimalText(double value, std::string_view decimalPoint);
 
 // The leading number of typed text: blanks anywhere are ignored, the first
-// "." or "," is the decimal point (a second one ends the number), an exponent (E or D) belongs to the number, "&H" and "&O"
-// start hexadecimal and octal numbers; text that does not begin with a
-// number gives 0. A number too large for a double gives an infinity of its
-// sign, for the caller to refuse.
+// "." or "," is the decimal point (a second one ends the number), an exponent (E or D) belongs to the number, "&H" and
+// "&O" start hexadecimal and octal numbers; text that does not begin with a number gives 0. A number too large for a
+// double gives an infinity of its sign, for the caller to refuse.
 double parseLeadingNumber(std::string_view text);
 
 // Int: the largest whole number not above the value.

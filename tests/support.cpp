@@ -92,6 +92,13 @@ void expectLooks(const rt::Form& form, std::initializer_list<Look> table)
     }
 }
 
+void expectPace(const char* animation, std::chrono::nanoseconds elapsed, double nominal)
+{
+    const double seconds = std::chrono::duration<double>(elapsed).count();
+    ::testing::Test::RecordProperty(animation, QString::number(seconds).toStdString());
+    EXPECT_NEAR(seconds, nominal, nominal * 0.025) << animation << " at pixel ratio " << qApp->devicePixelRatio();
+}
+
 QColor color(rt::Color c)
 {
     return rt::toQColor(c);

@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QString>
 #include <QWidget>
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -64,6 +65,11 @@ struct Look {
     bool bold;
 };
 void expectLooks(const rt::Form& form, std::initializer_list<Look> table);
+
+// The virtual time an animation took, which must be its own whatever the
+// screen's pixel ratio: within 2.5 % of `nominal` seconds, so that any two
+// ratios stay within 5 % of each other.
+void expectPace(const char* animation, std::chrono::nanoseconds elapsed, double nominal);
 
 // Records run-time error messages instead of showing a message box.
 class ErrorLog {

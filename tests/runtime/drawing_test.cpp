@@ -113,3 +113,14 @@ TEST_F(Drawing, DrawingCostsVirtualTime)
     });
     EXPECT_GE(pacer.elapsed(), 100 * rt::Pacer::kDrawCall);
 }
+
+// The pacing tests run again on screens of pixel ratio 1.5 and 2: the
+// drawing must then really be at that density.
+TEST_F(Drawing, KeepsItsPicturesAtTheScreensPixelRatio)
+{
+    const double asked = qEnvironmentVariableIsSet("QT_SCALE_FACTOR") ? qgetenv("QT_SCALE_FACTOR").toDouble() : 1.0;
+    const QImage& image = form->drawing()->image();
+    EXPECT_EQ(form->drawing()->scale(), asked);
+    EXPECT_EQ(image.width(), std::lround(792 * asked));
+    EXPECT_EQ(image.height(), std::lround(573 * asked));
+}

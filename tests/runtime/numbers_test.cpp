@@ -25,9 +25,8 @@ protected:
 private:
     std::string saved_;
 };
-INSTANTIATE_TEST_SUITE_P(Numbers, InLocale, ::testing::Values("C", "ca_ES.UTF-8"), [](const auto& info) {
-    return std::string(info.param[0] == 'C' ? "C" : "Catalan");
-});
+INSTANTIATE_TEST_SUITE_P(Numbers, InLocale, ::testing::Values("C", "ca_ES.UTF-8"),
+                         [](const auto& info) { return std::string(info.param[0] == 'C' ? "C" : "Catalan"); });
 
 TEST_P(InLocale, ShortNumberSinglePrecisionTable)
 {
@@ -111,12 +110,12 @@ TEST_P(InLocale, ParseLeadingNumberTable)
         const char* text;
         double value;
     } cases[] = {
-        {"", 0},          {"abc", 0},  {"2", 2},   {"2.5", 2.5},  {"3,5", 3.5},   {" 2 5", 25},
-        {"10.01", 10.01}, {".5", 0.5}, {"-1", -1}, {"+4", 4},     {"1E2", 100},   {"1e-2", 0.01},
-        {"1D3", 1000},    {"1e", 1},   {"1e+", 1}, {"2m", 2},     {"&H10", 16},   {"&hff", 255},
-        {"&O17", 15},     {"&17", 15}, {"&", 0},   {"&Hzz", 0},   {"\t7\n", 7},   {"1.2.3", 1.2},
-        {"--1", 0},       {".", 0},    {"-", 0},   {"1e-400", 0}, {"5 . 5", 5.5}, {"0010", 10},
-        {"1,2,3", 1.2},   {"1.2,3", 1.2}, {"1,2.3", 1.2}, {",5", 0.5}, {"-2,5E1", -25}, {"10,01", 10.01},
+        {"", 0},          {"abc", 0},        {"2", 2},       {"2.5", 2.5},  {"3,5", 3.5},    {" 2 5", 25},
+        {"10.01", 10.01}, {".5", 0.5},       {"-1", -1},     {"+4", 4},     {"1E2", 100},    {"1e-2", 0.01},
+        {"1D3", 1000},    {"1e", 1},         {"1e+", 1},     {"2m", 2},     {"&H10", 16},    {"&hff", 255},
+        {"&O17", 15},     {"&17", 15},       {"&", 0},       {"&Hzz", 0},   {"\t7\n", 7},    {"1.2.3", 1.2},
+        {"--1", 0},       {".", 0},          {"-", 0},       {"1e-400", 0}, {"5 . 5", 5.5},  {"0010", 10},
+        {"1,2,3", 1.2},   {"1.2,3", 1.2},    {"1,2.3", 1.2}, {",5", 0.5},   {"-2,5E1", -25}, {"10,01", 10.01},
         {"1e+2", 100},    {"0.000e9999", 0}, {"-1e-400", 0}, {"12,", 12},
     };
     for (const auto& c : cases) EXPECT_DOUBLE_EQ(parseLeadingNumber(c.text), c.value) << '"' << c.text << '"';
