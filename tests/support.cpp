@@ -1,5 +1,6 @@
 #include "support.h"
 
+#include <qpa/qwindowsysteminterface.h>
 #include <QApplication>
 #include <QMessageBox>
 #include <QTest>
@@ -32,6 +33,33 @@ void activate(QWidget& window)
     window.activateWindow();
     QApplication::setActiveWindow(&window);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+}
+
+void sendKey(QEvent::Type type, int key, Qt::KeyboardModifiers modifiers, unsigned long time)
+{
+    QString text;
+    if (key == Qt::Key_Return) text = QStringLiteral("\r");
+    if (key == Qt::Key_Space || (key >= Qt::Key_0 && key <= Qt::Key_Z)) text = QChar(key).toLower();
+    QWindow* window = QGuiApplication::focusWindow();
+    ASSERT_NE(window, nullptr);
+    QWindowSystemInterface::handleKeyEvent<QWindowSystemInterface::SynchronousDelivery>(window, time, type, key,
+                                                                                        modifiers, text);
+    QCoreApplication::processEvents();  // a window just shown takes the focus
+}
+
+void holdKey(int key, Qt::KeyboardModifiers modifiers, int repeats)
+{
+    // Each hold starts well after the last: times never meet by chance.
+    static unsigned long clock = 1'000'000;
+    clock += 60'000;
+    sendKey(QEvent::KeyPress, key, modifiers, clock);
+    QTest::qWait(150);  // the repeat delay, in which an access key's click (100 ms on) lands
+    clock += 500;
+    for (int i = 0; i < repeats; ++i, clock += 33) {
+        sendKey(QEvent::KeyRelease, key, modifiers, clock);
+        sendKey(QEvent::KeyPress, key, modifiers, clock);
+    }
+    sendKey(QEvent::KeyRelease, key, modifiers, clock + 20);
 }
 
 void settle(int milliseconds)

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 #include <QColor>
+#include <QEvent>
 #include <QImage>
 #include <QString>
 #include <QWidget>
@@ -30,6 +31,14 @@ void click(QWidget& root, const char* name);
 void clickAt(QWidget& window, float xTwips, float yTwips);
 // Shows and activates a window so that keys reach it.
 void activate(QWidget& window);
+// A key as the window system delivers it, to the window that has the focus
+// at that moment, stamped with the window system's time in milliseconds.
+void sendKey(QEvent::Type type, int key, Qt::KeyboardModifiers modifiers, unsigned long time);
+// A key held down as X11 delivers it: the press, then, after the repeat
+// delay, `repeats` pairs of a release and a press stamped with one instant
+// and without the auto-repeat mark, then the release. Each event is sent
+// once the last one's handler has ended, as events queued meanwhile are.
+void holdKey(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier, int repeats = 20);
 // Lets timers and posted events run, such as an access key's delayed click.
 void settle(int milliseconds = 0);
 

@@ -5,6 +5,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTest>
+#include <algorithm>
 
 #include "archimedes/form.h"
 #include "simulator.h"
@@ -293,4 +294,27 @@ TEST_F(Archimedes, UsableFromTheKeyboardAndReadAloud)
             << s.name;
     const QString note = QAccessible::queryAccessibleInterface(find(*form, "imgNotaArq"))->text(QAccessible::Name);
     EXPECT_TRUE(note.contains("98.000N")) << note.toStdString();
+}
+
+TEST_F(Archimedes, EnterOrSpaceHeldOnIniciarMovimentGivesOneMotion)
+{
+    auto& pacer = rt::Runtime::instance().pacer();
+    for (int key : {Qt::Key_Return, Qt::Key_Space}) {
+        fill(200, 10);
+        choose(2);
+        activate(*form);
+        button("cmdIniciarMoviment").SetFocus();
+        // A second motion would start again from the rest place, above.
+        std::vector<int> tops;
+        pacer.setClock([] { return std::chrono::nanoseconds(0); }, [](std::chrono::nanoseconds) {});
+        pacer.setPresenter([&] { tops.push_back(find(*form, "shpVaixell")->y()); });
+        pacer.setEnabled(true);
+        holdKey(key);
+        pacer.setEnabled(false);
+        pacer.setClock(nullptr, nullptr);
+        pacer.setPresenter(nullptr);
+        ASSERT_GT(tops.size(), 90u) << key;
+        EXPECT_TRUE(std::is_sorted(tops.begin(), tops.end())) << key;
+        click(*form, "cmdEsborrar");
+    }
 }

@@ -304,3 +304,18 @@ TEST_F(Torricelli, FillingAndEmptyingArePacedForTheEye)
     }
     expectPace("longest_emptying_s", longest, 3.777);
 }
+
+TEST_F(Torricelli, EnterHeldOnOmplirOnlyFills)
+{
+    // The repeats queue while the tank fills, then reach "&Buidar" and
+    // "&Esborrar" as the focus moves on: they must press neither.
+    type("txtAlturaLíquid", "10");
+    type("txtAlturaForat", "1");
+    activate(*form);
+    control<rt::Button>("cmdOmplir").SetFocus();
+    holdKey(Qt::Key_Return);
+    EXPECT_EQ(text("txtAlturaLíquid"), "10");
+    EXPECT_EQ(text("txtAlturaForat"), "1");
+    EXPECT_EQ(caption("lblRespostaVelocitat"), "");
+    EXPECT_EQ(pixel(*form, 1500, 3500), kGreen);
+}
