@@ -1,6 +1,7 @@
 #include "windowless.h"
 
 #include <QAccessibleWidget>
+#include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -92,18 +93,25 @@ protected:
     void paintEvent(QPaintEvent*) override
     {
         QPainter p(this);
-        QRect r = rect();
-        if (!label_.transparent_) p.fillRect(r, toQColor(label_.backColor_));
+        if (!label_.transparent_) p.fillRect(rect(), toQColor(label_.backColor_));
         if (label_.border_) {
             p.setPen(QColor(64, 64, 64));
-            p.drawRect(r.adjusted(0, 0, -1, -1));
-            r.adjust(2, 1, -2, -1);
+            p.drawRect(rect().adjusted(0, 0, -1, -1));
         }
         const int align = label_.alignment_ == Align::Center  ? Qt::AlignHCenter
                           : label_.alignment_ == Align::Right ? Qt::AlignRight
                                                               : Qt::AlignLeft;
+        const QRect r = label_.textRect();
+        const TextLayout layout = label_.textLayout();
+        p.setClipRect(r);
+        p.setFont(layout.font);
         p.setPen(toQColor(label_.foreColor_));
-        p.drawText(r, align | Qt::AlignTop | Qt::TextWordWrap, label_.shownText());
+        const int lineHeight = QFontMetrics(layout.font).height();
+        QRect line(r.left(), r.top(), r.width(), lineHeight);
+        for (const QString& text : layout.lines) {
+            p.drawText(line, align | Qt::AlignTop | Qt::TextSingleLine, text);
+            line.translate(0, lineHeight);
+        }
     }
 
 private:
@@ -126,6 +134,61 @@ Label::Label(Container& container, const Props& props)
 QString Label::shownText() const
 {
     return symbol_ ? symbolText(caption_) : caption_;
+}
+
+QRect Label::textRect() const
+{
+    const QRect r = widget().rect();
+    return border_ ? r.adjusted(2, 1, -2, -1) : r;
+}
+
+namespace {
+
+// Breaks text into lines at blanks only, as long as each fits the width; a
+// word wider than a line stands alone on it. Blanks within a line stay as
+// they are; those where a line breaks go.
+QStringList wrapAtBlanks(const QString& text, const QFontMetrics& metrics, int width)
+{
+    QStringList lines;
+    for (const QString& paragraph : text.split(QLatin1Char('\n'))) {
+        const qsizetype n = paragraph.size();
+        qsizetype start = 0;
+        do {
+            qsizetype end = start;
+            while (end < n) {
+                qsizetype next = end;
+                while (next < n && paragraph[next] == QLatin1Char(' ')) ++next;
+                while (next < n && paragraph[next] != QLatin1Char(' ')) ++next;
+                if (end > start && metrics.horizontalAdvance(paragraph.mid(start, next - start)) > width) break;
+                end = next;
+            }
+            lines << paragraph.mid(start, end - start);
+            start = end;
+            while (start < n && paragraph[start] == QLatin1Char(' ')) ++start;
+        } while (start < n);
+    }
+    return lines;
+}
+
+}  // namespace
+
+Label::TextLayout Label::textLayout() const
+{
+    const QRect r = textRect();
+    TextLayout layout{widget().font(), {}};
+    const QString text = shownText();
+    if (r.height() >= 2 * QFontMetrics(layout.font).height()) {
+        layout.lines = wrapAtBlanks(text, QFontMetrics(layout.font), r.width());
+        return layout;
+    }
+    // A box of one line: the whole caption on it, in a smaller size of the
+    // face where it is too wide.
+    layout.lines = QStringList{text};
+    for (int size = layout.font.pixelSize(); size > 6; --size) {
+        layout.font.setPixelSize(size);
+        if (QFontMetrics(layout.font).horizontalAdvance(text) <= r.width()) break;
+    }
+    return layout;
 }
 
 void Label::setCaption(const QString& caption)

@@ -7,6 +7,7 @@
 #include <QAccessible>
 #include <QFont>
 #include <QPixmap>
+#include <QStringList>
 #include <string>
 
 #include "control.h"
@@ -27,6 +28,17 @@ public:
     // The caption as shown, in Greek where the label's face is Symbol.
     QString shownText() const;
     QString accessibleText() const override { return shownText(); }
+
+    // How the caption is laid out in the label's box: wrapped at blanks
+    // where the box holds several lines; on one line, smaller if it must,
+    // where it holds only one, so that a long number is never hidden.
+    struct TextLayout {
+        QFont font;
+        QStringList lines;
+    };
+    TextLayout textLayout() const;
+    // Where the text goes: inside the border, if any.
+    QRect textRect() const;
 
 private:
     class View;

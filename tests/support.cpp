@@ -127,6 +127,29 @@ void expectPace(const char* animation, std::chrono::nanoseconds elapsed, double 
     EXPECT_NEAR(seconds, nominal, nominal * 0.025) << animation << " at pixel ratio " << qApp->devicePixelRatio();
 }
 
+void expectLabelsReadable(rt::Form& form)
+{
+    for (QWidget* view : form.findChildren<QWidget*>()) {
+        auto* label = dynamic_cast<rt::Label*>(form.findControl(view->objectName()));
+        if (label == nullptr || &label->widget() != view || !label->Visible()) continue;
+        const QRect box = label->textRect();
+        const QString text = label->shownText().trimmed();
+        if (text.isEmpty() || box.height() >= 2 * QFontMetrics(view->font()).height()) continue;
+        // The ink: what differs from the label's background.
+        const QImage image = view->grab().toImage().scaled(view->size());
+        const QColor back = label->transparent() ? image.pixelColor(box.topLeft()) : color(label->BackColor());
+        QRect ink;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                if (box.contains(x, y) && std::abs(c.lightness() - back.lightness()) > 80) ink |= QRect(x, y, 1, 1);
+            }
+        const std::string name = label->name().toStdString() + " \"" + text.toStdString() + "\"";
+        EXPECT_GE(ink.width(), 3 * text.size()) << name;
+        EXPECT_LE(ink.bottom(), box.top() + QFontMetrics(view->font()).height()) << name;
+    }
+}
+
 QColor color(rt::Color c)
 {
     return rt::toQColor(c);

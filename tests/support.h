@@ -80,6 +80,11 @@ void expectLooks(const rt::Form& form, std::initializer_list<Look> table);
 // ratios stay within 5 % of each other.
 void expectPace(const char* animation, std::chrono::nanoseconds elapsed, double nominal);
 
+// Every label of the form whose box holds one line shows its whole caption
+// on screen: on that line, all of it inside the box (a number that wraps
+// after its point shows only the point).
+void expectLabelsReadable(rt::Form& form);
+
 // Records run-time error messages instead of showing a message box.
 class ErrorLog {
 public:

@@ -209,6 +209,7 @@ TEST_F(Archimedes, TheMotionEndsAtTheSurfaceInPlaceOrAtTheBottom)
     click(*form, "cmdIniciarMoviment");
     EXPECT_EQ(shape("shpVaixell").Top(), 4400);
     EXPECT_TRUE(button("cmdIniciarMoviment").Enabled());
+    expectLabelsReadable(*form);
 }
 
 TEST_F(Archimedes, EscapePressesIniciarMovimentWhileEnabled)

@@ -143,6 +143,7 @@ TEST_F(Continuity, SpeedsAndTheProfile)
     click(*form, "cmdCalcular");  // the same screen again: erased and drawn anew
     EXPECT_EQ(calls.size(), 10u);
     EXPECT_EQ(pixel(*form, 8000, 4480), Qt::black);
+    expectLabelsReadable(*form);
 }
 
 TEST_F(Continuity, AnInputAtZeroWarnsAndDiscardsTheOthers)

@@ -191,6 +191,7 @@ TEST_F(Pascal, CalculationAndUnitLabels)
         int F, D1, D2;
         const char *pressure, *pes1, *pes2, *units[3];
     } cases[] = {
+        {10, 200, 200, " .0003184713", "F= 10 Newtons", "R= 10 Newtons", {"10 Newtons", "200 mm", "200 mm"}},
         {10, 10, 200, " .1273885", "F= 10 Newtons", "R= 4000 Newtons", {"10 Newtons", "10 mm", "200 mm"}},
         {1000, 50, 500, " .5095541", "F= 1000 Newtons", "R= 100000 Newtons", {"1000 Newtons", "50 mm", "500 mm"}},
         {5000, 10, 1000, " 63.69427", "F= 5000 Newtons", "R= 5E+07 Newtons", {"5000 Newtons", "10 mm", "1000 mm"}},
@@ -207,6 +208,7 @@ TEST_F(Pascal, CalculationAndUnitLabels)
         EXPECT_EQ(caption("lblPressioResultant"), c.pressure);
         EXPECT_EQ(caption("lblPes1"), c.pes1);
         EXPECT_EQ(caption("lblPes2"), c.pes2);
+        expectLabelsReadable(*form);
     }
     set("HSBForçaAplicada", 20);  // the results stay until the next calculation
     EXPECT_EQ(caption("lblPes1"), "F= 5000 Newtons");

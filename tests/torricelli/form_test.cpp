@@ -132,6 +132,7 @@ TEST_F(Torricelli, ResultsOfTheWorkedExamples)
         EXPECT_EQ(caption("lblRespostaTempsTranscorregut"), c.time);
         EXPECT_EQ(caption("lblAvis"), "");
     }
+    expectLabelsReadable(*form);
 }
 
 TEST_F(Torricelli, RefusedHeightsWarnEmptyTheirBoxAndZeroBothValues)

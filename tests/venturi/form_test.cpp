@@ -188,6 +188,7 @@ TEST_F(Venturi, CalculationDrawsTheScaleAndWritesTheResults)
     set("hsbCabal", 40);  // moving the bar afterwards changes only its label
     EXPECT_EQ(caption("lblCabalMàx"), "Cabal = 40 l/min");
     EXPECT_EQ(caption("lblVelocitat1"), " .133");
+    expectLabelsReadable(*form);
 }
 
 TEST_F(Venturi, SimulationAt500LitresAMinute)
