@@ -1,7 +1,10 @@
 #include "startup.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QStyleFactory>
+#include <QTranslator>
 
 #include "fonts.h"
 #include "heldkeys.h"
@@ -11,8 +14,23 @@ void ondarellInitAssets();
 
 namespace rt {
 
+bool installQtTranslations(const QLocale& locale)
+{
+    static QTranslator* installed = nullptr;
+    if (installed != nullptr) QCoreApplication::removeTranslator(installed);
+    delete installed;
+    installed = new QTranslator;
+    if (installed->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        return QCoreApplication::installTranslator(installed);
+    delete installed;
+    installed = nullptr;
+    return false;
+}
+
 void prepareApplication(QApplication& app)
 {
+    installQtTranslations(QLocale());
     ondarellInitAssets();
     loadFonts();
     installAccessibility();

@@ -10,6 +10,7 @@
 #include <QShortcut>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+#include <optional>
 
 #include "errors.h"
 #include "form.h"
@@ -145,8 +146,36 @@ void Button::makeCancelButton()
 
 // ---- HScrollBar ------------------------------------------------------------
 
+namespace {
+
+// Up and PageUp go towards Min as Left does, Down and PageDown towards Max
+// as Right does: a horizontal bar's keys in every form.
+class ScrollBarView : public QScrollBar {
+public:
+    ScrollBarView() : QScrollBar(Qt::Horizontal) {}
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        const auto action = [&]() -> std::optional<SliderAction> {
+            switch (event->key()) {
+            case Qt::Key_Up: return SliderSingleStepSub;
+            case Qt::Key_Down: return SliderSingleStepAdd;
+            case Qt::Key_PageUp: return SliderPageStepSub;
+            case Qt::Key_PageDown: return SliderPageStepAdd;
+            default: return std::nullopt;
+            }
+        }();
+        if (!action || event->modifiers() != Qt::NoModifier) return QScrollBar::keyPressEvent(event);
+        triggerAction(*action);
+        event->accept();
+    }
+};
+
+}  // namespace
+
 HScrollBar::HScrollBar(Container& container, const Props& props)
-    : Control(container, props, new QScrollBar(Qt::Horizontal), Kind::Windowed)
+    : Control(container, props, new ScrollBarView, Kind::Windowed)
 {
     QScrollBar& b = bar();
     b.setRange(props.min, props.max);

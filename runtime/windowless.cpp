@@ -247,6 +247,12 @@ Shape::Shape(Container& container, const Props& props)
       borderWidth_(props.borderWidth),
       borderVisible_(props.borderVisible)
 {
+    applyGeometry();  // the base placed it before it was a shape
+}
+
+QRect Shape::viewRect(float left, float top, float width, float height) const
+{
+    return coveringRect(left, top, width, height);
 }
 
 // ---- LineControl -----------------------------------------------------------

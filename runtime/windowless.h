@@ -63,6 +63,9 @@ public:
     Color BackColor() const { return backColor_; }
     Color BorderColor() const { return borderColor_; }
 
+protected:
+    QRect viewRect(float left, float top, float width, float height) const override;
+
 private:
     class View;
     friend class View;

@@ -1,12 +1,15 @@
 #include <gtest/gtest.h>
 #include <QAccessible>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
+#include <memory>
 
 #include "runtime/errors.h"
 #include "runtime/runtime.h"
+#include "runtime/startup.h"
 #include "support.h"
 #include "test_form.h"
 
@@ -75,13 +78,21 @@ TEST_F(Controls, ScrollBarChangeRunsForCodeAndReleaseOnly)
     EXPECT_EQ(changes, 2);  // released
     EXPECT_EQ(seen, 4);
 
+    // Keys: Left, Up and PageUp go towards Min; Right, Down and PageDown
+    // towards Max.
     bar->setFocus();
-    QTest::keyClick(bar, Qt::Key_Right);
-    EXPECT_EQ(changes, 3);
-    EXPECT_EQ(seen, 5);
-    QTest::keyClick(bar, Qt::Key_Left);
-    QTest::keyClick(bar, Qt::Key_Left);
-    EXPECT_EQ(seen, 3);
+    const struct {
+        Qt::Key key;
+        int value;
+    } keys[] = {{Qt::Key_Right, 6},  {Qt::Key_Left, 4},     {Qt::Key_Up, 4},   {Qt::Key_Down, 6},
+                {Qt::Key_PageUp, 4}, {Qt::Key_PageDown, 6}, {Qt::Key_Home, 0}, {Qt::Key_End, 10}};
+    for (const auto& k : keys) {
+        form->hsbA.setValue(5);
+        changes = 0;
+        QTest::keyClick(bar, k.key);
+        EXPECT_EQ(seen, k.value) << k.key;
+        EXPECT_EQ(changes, 1) << k.key;
+    }
 }
 
 TEST_F(Controls, ButtonsClickByMouseKeysAndAccessKeyButNotWhenDisabled)
@@ -234,4 +245,18 @@ TEST_F(Controls, LineControlFollowsItsEnds)
     EXPECT_LE(w->geometry().top(), 100);
     EXPECT_GE(w->geometry().bottom(), 200);
     EXPECT_EQ(pixel(*form, 1500, 2700), Qt::black);
+}
+
+TEST_F(Controls, QtsOwnTextsSpeakTheDesktopsLanguage)
+{
+    // A text box's context menu, as a pupil opens it with the right button.
+    const auto firstEntry = [&] {
+        std::unique_ptr<QMenu> menu(find<QLineEdit>(*form, "txtA")->createStandardContextMenu());
+        return menu->actions().value(0)->text().section(QLatin1Char('\t'), 0, 0);
+    };
+    EXPECT_TRUE(rt::installQtTranslations(QLocale(QLocale::Catalan, QLocale::Spain)));
+    EXPECT_EQ(firstEntry(), QString::fromUtf8("&Desfés"));
+    rt::installQtTranslations(QLocale(QLocale::English, QLocale::UnitedStates));
+    EXPECT_EQ(firstEntry(), "&Undo");
+    rt::installQtTranslations(QLocale());
 }

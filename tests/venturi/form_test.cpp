@@ -158,6 +158,9 @@ TEST_F(Venturi, DesignTimeLayout)
     // The manometer as designed: water, green tops, red liquid and bend.
     EXPECT_EQ(pixel(*form, 1140, 4500), kBlue);
     EXPECT_EQ(pixel(*form, 3660, 6600), kGreen);
+    // Down the left branch of the manometer, the tube meets the liquid: no
+    // row of white between them.
+    for (float y = 5700; y < 6700; y += 15) EXPECT_NE(pixel(*form, 3665, y), Qt::white) << y;
     EXPECT_EQ(pixel(*form, 4500, 7000), kRed);
     EXPECT_EQ(pixel(*form, 4080, 8100), kRed);       // the bottom of the U-bend
     EXPECT_EQ(pixel(*form, 3900, 7700), Qt::white);  // its hidden inside
