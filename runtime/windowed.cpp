@@ -1,5 +1,6 @@
 #include "windowed.h"
 
+#include <QAccessibleWidget>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -8,6 +9,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QShortcut>
+#include <QSignalBlocker>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 #include <optional>
@@ -77,7 +79,8 @@ int keyCode(int qtKey)
 
 class Button::View : public QPushButton {
 public:
-    explicit View(const char* caption) : QPushButton(QString::fromUtf8(caption)) {}
+    View(Button& owner, const char* caption) : QPushButton(QString::fromUtf8(caption)), owner(owner) {}
+    Button& owner;
 
 protected:
     // A caption wider than the button wraps onto more lines, centred.
@@ -105,7 +108,7 @@ protected:
 };
 
 Button::Button(Container& container, const Props& props)
-    : Control(container, props, new View(props.caption), Kind::Windowed)
+    : Control(container, props, new View(*this, props.caption), Kind::Windowed)
 {
     auto& view = static_cast<View&>(widget());
     view.setFont(fontFor(props, container));
@@ -142,6 +145,97 @@ void Button::makeCancelButton()
     QObject::connect(shortcut, &QShortcut::activated, &widget(), [this] {
         if (Enabled() && Visible()) static_cast<QPushButton&>(widget()).click();
     });
+}
+
+// ---- What assistive technology sees of buttons ------------------------------
+
+namespace {
+
+class OptionView : public QRadioButton {
+public:
+    OptionView(OptionButton& owner, const char* caption) : QRadioButton(QString::fromUtf8(caption)), owner(owner) {}
+    OptionButton& owner;
+};
+
+}  // namespace
+
+// A button or an option button whose press, or toggle, is a click: it runs
+// the control's handler through the runtime, after a running handler and
+// in turn with everything else that arrived meanwhile. (Asked for while the
+// button is still being built, so it finds its control only when pressed.)
+class PressableAccessible : public QAccessibleWidget {
+public:
+    PressableAccessible(QAbstractButton* view, QAccessible::Role role) : QAccessibleWidget(view, role) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        const QString caption = button().text();
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty()) {
+            QString name = caption;
+            return name.replace(QStringLiteral("&&"), QStringLiteral("\x01"))
+                .remove(QLatin1Char('&'))
+                .replace(QLatin1Char('\x01'), QLatin1Char('&'));
+        }
+        if (t == QAccessible::Accelerator) return QKeySequence::mnemonic(caption).toString(QKeySequence::NativeText);
+        return QAccessibleWidget::text(t);
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.pressed = button().isDown();
+        if (role() == QAccessible::RadioButton) {
+            state.checkable = true;
+            state.checked = button().isChecked();
+        }
+        return state;
+    }
+    QStringList actionNames() const override
+    {
+        QStringList names;
+        if (widget()->isEnabled()) names << (role() == QAccessible::RadioButton ? toggleAction() : pressAction());
+        return names + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& name) override
+    {
+        if (name != pressAction() && name != toggleAction()) return QAccessibleWidget::doAction(name);
+        if (!widget()->isEnabled()) return;
+        if (auto* view = dynamic_cast<Button::View*>(widget()))
+            view->owner.pressFromOutside();
+        else if (auto* option = dynamic_cast<OptionView*>(widget()))
+            option->owner.chooseFromOutside();
+        else
+            button().click();  // a button of Qt's own, in a message box
+    }
+    QStringList keyBindingsForAction(const QString& name) const override
+    {
+        if (name != pressAction() && name != toggleAction()) return QAccessibleWidget::keyBindingsForAction(name);
+        const QString key = text(QAccessible::Accelerator);
+        return key.isEmpty() ? QStringList() : QStringList{key};
+    }
+
+private:
+    QAbstractButton& button() const { return *static_cast<QAbstractButton*>(widget()); }
+};
+
+QAccessibleInterface* windowedAccessible(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("QPushButton"))
+        return new PressableAccessible(static_cast<QAbstractButton*>(object), QAccessible::Button);
+    if (className == QLatin1String("QRadioButton"))
+        return new PressableAccessible(static_cast<QAbstractButton*>(object), QAccessible::RadioButton);
+    return nullptr;
+}
+
+void Button::pressFromOutside()
+{
+    Runtime::instance().dispatch(&widget(), [this] {
+        if (Enabled() && Visible() && click_) click_();
+    });
+}
+
+void OptionButton::chooseFromOutside()
+{
+    Runtime::instance().dispatch(&widget(), [this] { choose(); });
 }
 
 // ---- HScrollBar ------------------------------------------------------------
@@ -186,9 +280,27 @@ HScrollBar::HScrollBar(Container& container, const Props& props)
     b.setInvertedControls(false);  // the right arrow key adds, as the right arrow button does
     b.setEnabled(props.enabled);
     b.setFocusPolicy(Qt::StrongFocus);
+    shown_ = props.value;
     QObject::connect(&b, &QScrollBar::valueChanged, [this] {
-        if (!settingValue_ && change_) Runtime::instance().dispatch(&widget(), change_);
+        if (!settingValue_) movedFromOutside();
     });
+}
+
+void HScrollBar::movedFromOutside()
+{
+    if (Runtime::instance().inHandler()) {
+        // Only an assistive technology moves a bar while a handler runs: the
+        // move waits for it, as the pupil's own would.
+        const int moved = Value();
+        {
+            const QSignalBlocker block(bar());
+            bar().setValue(shown_);
+        }
+        Runtime::instance().dispatch(&widget(), [this, moved] { setValue(moved); });
+        return;
+    }
+    shown_ = Value();
+    if (change_) Runtime::instance().dispatch(&widget(), change_);
 }
 
 QScrollBar& HScrollBar::bar() const
@@ -218,6 +330,7 @@ void HScrollBar::setValue(int value)
     settingValue_ = true;
     bar().setValue(value);
     settingValue_ = false;
+    shown_ = value;
     changed();
     if (change_) change_();
 }
@@ -254,6 +367,26 @@ TextBox::TextBox(Container& container, const Props& props) : Control(container, 
     view.setFont(fontFor(props, container));
     view.setText(QString::fromUtf8(props.caption));
     view.setFrame(true);
+    shown_ = view.text();
+    QObject::connect(&view, &QLineEdit::textChanged, [this] {
+        if (!settingText_) editedFromOutside();
+    });
+}
+
+void TextBox::editedFromOutside()
+{
+    if (Runtime::instance().inHandler()) {
+        // Only an assistive technology edits while a handler runs: the edit
+        // waits for it, as the pupil's typing would.
+        const QString edited = Text();
+        {
+            const QSignalBlocker block(widget());
+            static_cast<QLineEdit&>(widget()).setText(shown_);
+        }
+        Runtime::instance().dispatch(&widget(), [this, edited] { setText(edited); });
+        return;
+    }
+    shown_ = Text();
 }
 
 QString TextBox::Text() const
@@ -264,7 +397,10 @@ QString TextBox::Text() const
 void TextBox::setText(const QString& text)
 {
     if (text == Text()) return;
+    settingText_ = true;
     static_cast<QLineEdit&>(widget()).setText(text);
+    settingText_ = false;
+    shown_ = text;
     changed();
 }
 
@@ -340,10 +476,20 @@ Frame::Frame(Container& container, const Props& props)
 // ---- OptionButton ----------------------------------------------------------
 
 OptionButton::OptionButton(Container& container, const Props& props)
-    : Control(container, props, new QRadioButton(QString::fromUtf8(props.caption)), Kind::Windowed)
+    : Control(container, props, new OptionView(*this, props.caption), Kind::Windowed)
 {
     widget().setFont(fontFor(props, container));
     paintBackground(widget(), props.backColor, container.backColor());
+    QObject::connect(&button(), &QRadioButton::clicked, [this] {
+        if (click_) Runtime::instance().dispatch(&widget(), click_);
+    });
+}
+
+void OptionButton::choose()
+{
+    if (!button().isEnabled() || !Visible()) return;
+    button().setChecked(true);
+    if (click_) click_();
 }
 
 QRadioButton& OptionButton::button() const
@@ -363,9 +509,9 @@ OptionArray::OptionArray(Container& container, const char* name, std::initialize
         const std::string element = std::string(name) + "(" + std::to_string(index) + ")";
         props.name = element.c_str();
         auto& button = *buttons_.emplace_back(std::make_unique<OptionButton>(container, props));
-        QObject::connect(&button.button(), &QRadioButton::clicked, [this, &button, index] {
-            if (click_) Runtime::instance().dispatch(&button.widget(), [this, index] { click_(index); });
-        });
+        button.click_ = [this, index] {
+            if (click_) click_(index);
+        };
         ++index;
     }
 }

@@ -16,8 +16,14 @@ class QScrollBar;
 class QLineEdit;
 class QGroupBox;
 class QRadioButton;
+class QAccessibleInterface;
+class QObject;
 
 namespace rt {
+
+// What assistive technology is told of a push button or an option button,
+// and what its press does: what a click does.
+QAccessibleInterface* windowedAccessible(const QString& className, QObject* object);
 
 class Button : public Control {
 public:
@@ -30,10 +36,13 @@ public:
     // has the focus, and as the form's cancel button by Escape.
     void onClick(std::function<void()> handler) { click_ = std::move(handler); }
     void makeCancelButton();
+    // An assistive technology's press: a click, once no handler runs.
+    void pressFromOutside();
 
 private:
     class View;
     friend class View;
+    friend class PressableAccessible;
     void clicked();
     std::function<void()> click_;
 };
@@ -53,8 +62,11 @@ public:
 
 private:
     QScrollBar& bar() const;
+    // A new value that is not the program's.
+    void movedFromOutside();
     std::function<void()> change_;
     bool settingValue_ = false;
+    int shown_;  // the value before the last change
 };
 
 class TextBox : public Control {
@@ -62,6 +74,7 @@ public:
     TextBox(Container& container, const Props& props);
 
     QString Text() const;
+    // Sets the text as the program does: at once.
     void setText(const QString& text);
     void setText(const char* text) { setText(QString::fromUtf8(text)); }
     std::string textUtf8() const { return Text().toStdString(); }
@@ -73,8 +86,13 @@ public:
 private:
     class View;
     friend class View;
+    // A change of text that is not the program's: the pupil's typing, or an
+    // assistive technology's edit, which waits for a running handler.
+    void editedFromOutside();
     std::function<void(int, int)> keyDown_;
     std::function<void()> click_;
+    QString shown_;  // the text before the last change
+    bool settingText_ = false;
 };
 
 // A picture box: a container with a background, a picture at its top-left
@@ -102,6 +120,14 @@ public:
     OptionButton(Container& container, const Props& props);
     bool Value() const;
     QRadioButton& button() const;
+    // Chooses the button and runs its array's Click, as a mouse click does.
+    void choose();
+    // An assistive technology's toggle: a choice, once no handler runs.
+    void chooseFromOutside();
+
+private:
+    friend class OptionArray;
+    std::function<void()> click_;
 };
 
 // A control array of option buttons named name(0), name(1), ...

@@ -12,6 +12,7 @@
 #include "form.h"
 #include "pictures.h"
 #include "twips.h"
+#include "windowed.h"
 
 namespace rt {
 namespace {
@@ -75,6 +76,7 @@ void installAccessibility()
     // The widgets' own factory answers for every QWidget: ours must be
     // installed after it to be asked first.
     QAccessible::installFactory(windowlessFactory);
+    QAccessible::installFactory(windowedAccessible);
 }
 
 QAccessible::Role accessibleRole(const Control& control)

@@ -161,6 +161,29 @@ TEST_F(Archimedes, AnswersAreJudgedAgainstTheLastFilling)
     EXPECT_EQ(caption("lblPesProducte"), "T'HAS EQUIVOCAT. Simula el Moviment per comprovar-ho");
 }
 
+TEST_F(Archimedes, AScreenReaderChoosesAnAnswerAsAClickDoes)
+{
+    fill(10, 10);
+    const struct {
+        int option;
+        const char* judgement;
+    } answers[] = {{0, "MOLT BÉ. El recipient es manté, E=F. Simula el Moviment per comprovar-ho"},
+                   {2, "T'HAS EQUIVOCAT. Simula el Moviment per comprovar-ho"}};
+    for (const auto& a : answers) {
+        const std::string name = "OptTriar(" + std::to_string(a.option) + ")";
+        QAccessibleInterface* option = QAccessible::queryAccessibleInterface(find(*form, name.c_str()));
+        ASSERT_EQ(option->role(), QAccessible::RadioButton);
+        // The first action is the one a screen reader or a switch uses.
+        const QStringList actions = option->actionInterface()->actionNames();
+        ASSERT_FALSE(actions.isEmpty());
+        EXPECT_EQ(actions.first(), QAccessibleActionInterface::toggleAction());
+        option->actionInterface()->doAction(actions.first());
+        EXPECT_TRUE(option->state().checked) << name;
+        EXPECT_EQ(caption("lblPesProducte"), QString::fromUtf8(a.judgement));
+        EXPECT_TRUE(button("cmdIniciarMoviment").Enabled());
+    }
+}
+
 TEST_F(Archimedes, EsborrarDadesResetsAllButTheWeight)
 {
     fill(50, 2);

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QTest>
 
@@ -50,17 +51,35 @@ TEST_F(Dispatch, EndSkipsTheRestOfTheHandlerAndEveryLaterEvent)
     EXPECT_EQ(later, 0);
 }
 
-TEST_F(Dispatch, EventsArrivingDuringAHandlerWaitForItToEnd)
+TEST_F(Dispatch, AssistiveActionsDuringAHandlerWaitAndKeepTheirOrder)
 {
-    std::vector<int> order;
-    form().cmdA.onClick([&] {
-        order.push_back(1);
-        // As a screen reader pressing another button mid-handler.
-        runtime.dispatch(&form(), [&] { order.push_back(3); });
-        order.push_back(2);
+    // While cmdA's handler runs, a screen reader presses cmdB (which empties
+    // the text box), then types into the text box and moves the bar: each
+    // waits for the handler, then they are done in the order they came.
+    TestForm& f = form();
+    std::vector<QString> seen;
+    f.cmdB.setEnabled(true);
+    f.cmdB.onClick([&] {
+        f.txtA.setText("");
+        seen.push_back("B");
     });
-    click(form(), "cmdA");
-    EXPECT_EQ(order, (std::vector<int>{1, 2, 3}));
+    f.hsbA.onChange([&] { seen.push_back("change " + QString::number(f.hsbA.Value())); });
+    const auto accessible = [&](const char* name) { return QAccessible::queryAccessibleInterface(find(f, name)); };
+    f.cmdA.onClick([&] {
+        seen.push_back("A");
+        accessible("cmdB")->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        accessible("txtA")->editableTextInterface()->insertText(0, "3,5");
+        accessible("hsbA")->valueInterface()->setCurrentValue(9);
+        seen.push_back("A sees '" + f.txtA.Text() + "' " + QString::number(f.hsbA.Value()));
+    });
+    click(f, "cmdA");
+    EXPECT_EQ(seen, (std::vector<QString>{"A", "A sees '' 2", "B", "change 9"}));
+    EXPECT_EQ(f.txtA.Text(), "3,5");
+    EXPECT_EQ(f.hsbA.Value(), 9);
+    // With no handler running they are done at once.
+    accessible("cmdB")->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(seen.back(), "B");
+    EXPECT_EQ(f.txtA.Text(), "");
 }
 
 TEST_F(Dispatch, ACloseRequestDuringAHandlerIsCarriedOutWhenItEnds)
