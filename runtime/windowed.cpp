@@ -73,6 +73,23 @@ int keyCode(int qtKey)
     }
 }
 
+// A value that changed while a handler runs was changed by an assistive
+// technology (the pupil's input waits for the handler): the control shows
+// its value from before again, and takes the new one through the runtime,
+// after the handler and in turn with all else that arrived meanwhile.
+template <class T>
+bool waitsForHandler(QWidget& view, const T& before, const T& now, const std::function<void(const T&)>& show,
+                     std::function<void(const T&)> take)
+{
+    if (!Runtime::instance().inHandler()) return false;
+    {
+        const QSignalBlocker block(view);
+        show(before);
+    }
+    Runtime::instance().dispatch(&view, [take = std::move(take), now] { take(now); });
+    return true;
+}
+
 }  // namespace
 
 // ---- Button ----------------------------------------------------------------
@@ -288,17 +305,9 @@ HScrollBar::HScrollBar(Container& container, const Props& props)
 
 void HScrollBar::movedFromOutside()
 {
-    if (Runtime::instance().inHandler()) {
-        // Only an assistive technology moves a bar while a handler runs: the
-        // move waits for it, as the pupil's own would.
-        const int moved = Value();
-        {
-            const QSignalBlocker block(bar());
-            bar().setValue(shown_);
-        }
-        Runtime::instance().dispatch(&widget(), [this, moved] { setValue(moved); });
+    if (waitsForHandler<int>(
+            widget(), shown_, Value(), [this](int v) { bar().setValue(v); }, [this](int v) { setValue(v); }))
         return;
-    }
     shown_ = Value();
     if (change_) Runtime::instance().dispatch(&widget(), change_);
 }
@@ -375,17 +384,10 @@ TextBox::TextBox(Container& container, const Props& props) : Control(container, 
 
 void TextBox::editedFromOutside()
 {
-    if (Runtime::instance().inHandler()) {
-        // Only an assistive technology edits while a handler runs: the edit
-        // waits for it, as the pupil's typing would.
-        const QString edited = Text();
-        {
-            const QSignalBlocker block(widget());
-            static_cast<QLineEdit&>(widget()).setText(shown_);
-        }
-        Runtime::instance().dispatch(&widget(), [this, edited] { setText(edited); });
+    if (waitsForHandler<QString>(
+            widget(), shown_, Text(), [this](const QString& t) { static_cast<QLineEdit&>(widget()).setText(t); },
+            [this](const QString& t) { setText(t); }))
         return;
-    }
     shown_ = Text();
 }
 
