@@ -137,7 +137,7 @@ Form::Form(const FormProps& props) : surface_(*this)
     palette.setColor(QPalette::Window, toQColor(backColor_));
     setPalette(palette);
     setAutoFillBackground(true);
-    if (props.icon != nullptr) setWindowIcon(QIcon(renderPicture(props.icon, 1)));
+    if (props.icon != nullptr) setWindowIcon(renderIcon(props.icon));
     if (props.left >= 0 && props.top >= 0)
         setGeometry(QRect(QPoint(toPixels(props.left), toPixels(props.top)), size()));
 }

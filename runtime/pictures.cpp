@@ -18,4 +18,20 @@ QPixmap renderPicture(const char* path, qreal devicePixelRatio)
     return pixmap;
 }
 
+QIcon renderIcon(const char* path)
+{
+    QSvgRenderer renderer(QString::fromUtf8(path));
+    QIcon icon;
+    if (!renderer.isValid()) return icon;
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        QPixmap pixmap(size, size);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        renderer.render(&painter);
+        painter.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
+
 }  // namespace rt

@@ -8,6 +8,7 @@
 
 #include "fonts.h"
 #include "heldkeys.h"
+#include "pictures.h"
 #include "windowless.h"
 
 void ondarellInitAssets();
@@ -35,6 +36,8 @@ void prepareApplication(QApplication& app)
     loadFonts();
     installAccessibility();
     app.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    // Every window shows the program's icon, at whatever size is asked.
+    app.setWindowIcon(renderIcon(":/icon.svg"));
     app.setQuitOnLastWindowClosed(false);
     app.installEventFilter(new HeldKeyGuard(&app));
 }

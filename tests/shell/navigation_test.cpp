@@ -94,6 +94,11 @@ TEST_F(Navigation, EachButtonOpensItsSimulatorAndSortirComesBack)
         ASSERT_TRUE(simulator.loaded()) << s.button;
         EXPECT_EQ(simulator.window()->windowTitle(), QString::fromUtf8(s.caption));
         EXPECT_EQ(simulator.window()->size(), QSize(792, 573));
+        // The program's icon, drawn at the size a task switcher asks.
+        const QImage icon = simulator.window()->windowIcon().pixmap(256, 256).toImage();
+        EXPECT_EQ(icon.size(), QSize(256, 256)) << s.button;
+        EXPECT_EQ(icon.pixelColor(128, 40), QColor(255, 255, 255)) << s.button;  // the top of the O
+        EXPECT_EQ(icon.pixelColor(128, 128), QColor(0, 128, 0)) << s.button;     // its hollow
         click(*simulator.window(), "cmdSortir");
         EXPECT_FALSE(simulator.loaded());
         EXPECT_TRUE(program.menu.loaded());
