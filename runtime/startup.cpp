@@ -5,6 +5,10 @@
 #include <QLocale>
 #include <QStyleFactory>
 #include <QTranslator>
+#include <cstdio>
+#include <cstdlib>
+#include <utility>
+#include <vector>
 
 #include "fonts.h"
 #include "heldkeys.h"
@@ -14,6 +18,26 @@
 void ondarellInitAssets();
 
 namespace rt {
+namespace {
+
+// What Qt says while it opens the display: held back, and said after all
+// only if the display opened.
+std::vector<std::pair<QtMsgType, QString>>* heldMessages = nullptr;
+
+void whileOpeningTheDisplay(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type != QtFatalMsg) {
+        heldMessages->emplace_back(type, message);
+        return;
+    }
+    const bool english = QLocale::system().language() == QLocale::English;
+    std::fputs(english ? "Ondarell cannot start: there is no graphical display to show its windows on.\n"
+                       : "Ondarell no es pot iniciar: no hi ha cap pantalla gràfica on mostrar les finestres.\n",
+               stderr);
+    std::_Exit(1);
+}
+
+}  // namespace
 
 bool installQtTranslations(const QLocale& locale)
 {
@@ -27,6 +51,19 @@ bool installQtTranslations(const QLocale& locale)
     delete installed;
     installed = nullptr;
     return false;
+}
+
+std::unique_ptr<QApplication> startApplication(int& argc, char** argv)
+{
+    std::vector<std::pair<QtMsgType, QString>> held;
+    heldMessages = &held;
+    const QtMessageHandler previous = qInstallMessageHandler(whileOpeningTheDisplay);
+    auto app = std::make_unique<QApplication>(argc, argv);
+    qInstallMessageHandler(previous);
+    heldMessages = nullptr;
+    for (const auto& [type, message] : held) previous(type, QMessageLogContext(), message);
+    prepareApplication(*app);
+    return app;
 }
 
 void prepareApplication(QApplication& app)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 class QApplication;
 class QLocale;
 
@@ -9,6 +11,11 @@ namespace rt {
 // bundled faces and pictures, one widget style on every machine, and the
 // runtime deciding when the program ends.
 void prepareApplication(QApplication& app);
+
+// The program's application object, prepared. Where no display can be
+// opened, says so in one sentence on the standard error and ends the
+// program with status 1, where Qt would abort.
+std::unique_ptr<QApplication> startApplication(int& argc, char** argv);
 
 // Qt's own texts (a text box's context menu, the buttons of a message box)
 // in the language of `locale`, where Qt has them; false where it has not.

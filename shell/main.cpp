@@ -5,10 +5,11 @@
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
-    rt::prepareApplication(app);
+    const auto app = rt::startApplication(argc, argv);
+    QApplication::setApplicationVersion(QStringLiteral(ONDARELL_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral("cat.ondarell.Ondarell"));
     rt::Runtime::instance().pacer().setEnabled(true);
     shell::Program program;
     program.start();
-    return app.exec();
+    return app->exec();
 }
