@@ -6,15 +6,26 @@
 
 namespace rt {
 
-void loadFonts()
+namespace {
+
+// Registers the bundled file of a style, once; a style without a file of
+// its own (italic alone) is drawn slanted from the upright one.
+void registerFace(bool serif, bool bold, bool italic)
 {
-    static bool loaded = false;
-    if (loaded) return;
-    loaded = true;
-    for (const char* file : {"LiberationSans-Regular", "LiberationSans-Bold", "LiberationSerif-Regular",
-                             "LiberationSerif-Bold", "LiberationSerif-BoldItalic"})
-        QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/%1.ttf").arg(QLatin1String(file)));
+    static bool registered[2][2][2] = {};
+    const bool boldItalic = serif && bold && italic;  // the only italic bundled
+    bool& done = registered[serif][bold][boldItalic];
+    if (done) return;
+    done = true;
+    const QString file =
+        QStringLiteral(":/fonts/Liberation%1-%2.ttf")
+            .arg(serif ? QLatin1String("Serif") : QLatin1String("Sans"), boldItalic ? QLatin1String("BoldItalic")
+                                                                         : bold     ? QLatin1String("Bold")
+                                                                                    : QLatin1String("Regular"));
+    QFontDatabase::addApplicationFont(file);
 }
+
+}  // namespace
 
 bool isSymbolFace(const FontSpec& spec)
 {
@@ -40,6 +51,7 @@ QFont toQFont(const FontSpec& spec)
     // Serif faces stand in for the serif ones the forms name (the Greek of
     // the Symbol face among them); every other face is sans-serif.
     const bool serif = spec.face != nullptr && (std::strncmp(spec.face, "Dutch", 5) == 0 || isSymbolFace(spec));
+    registerFace(serif, spec.bold, spec.italic);
     QFont font(serif ? QStringLiteral("Liberation Serif") : QStringLiteral("Liberation Sans"));
     font.setPixelSize(static_cast<int>(std::lround(spec.size * 96.0f / 72.0f)));
     font.setBold(spec.bold);

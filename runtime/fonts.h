@@ -8,10 +8,9 @@
 
 namespace rt {
 
-// Registers the bundled faces; call once after the application object exists.
-void loadFonts();
-
-// The face and pixel size a form's font stands for (96 dots per inch).
+// The face and pixel size a form's font stands for (96 dots per inch). The
+// bundled face it needs is registered the first time it is asked for (each
+// costs some milliseconds, and the menu needs only two of them to start).
 QFont toQFont(const FontSpec& spec);
 
 // Text in the Symbol face is written with Latin letters that stand for

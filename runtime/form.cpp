@@ -29,14 +29,17 @@ DrawingSurface::DrawingSurface(QWidget& form) : QWidget(&form)
     setAttribute(Qt::WA_TransparentForMouseEvents);
     const QSize size(toPixels(Form::kClientWidth), toPixels(Form::kClientHeight));
     setGeometry(QRect(QPoint(0, 0), size));
-    const qreal scale = form.devicePixelRatioF();
-    image_ = QImage((QSizeF(size) * scale).toSize(), QImage::Format_ARGB32_Premultiplied);
-    image_.fill(Qt::transparent);
-    scale_ = scale;
+    scale_ = form.devicePixelRatioF();
 }
 
 QPainter& DrawingSurface::painter()
 {
+    // The picture is made at the first drawing: most forms open with none,
+    // and a window's worth of transparent pixels slows the start.
+    if (image_.isNull()) {
+        image_ = QImage((QSizeF(size()) * scale_).toSize(), QImage::Format_ARGB32_Premultiplied);
+        image_.fill(Qt::transparent);
+    }
     if (!painter_) painter_.emplace(&image_);
     return *painter_;
 }
@@ -44,7 +47,9 @@ QPainter& DrawingSurface::painter()
 void DrawingSurface::touched(const QRectF& deviceRect)
 {
     const QRectF logical(deviceRect.topLeft() / scale_, deviceRect.size() / scale_);
-    dirty_ |= logical.toAlignedRect().adjusted(-1, -1, 1, 1);
+    const QRect around = logical.toAlignedRect().adjusted(-1, -1, 1, 1);
+    dirty_ |= around;
+    drawn_ |= around;
 }
 
 void DrawingSurface::line(QPointF from, QPointF to, QColor color, int width)
@@ -89,13 +94,15 @@ void DrawingSurface::box(QRectF r, QColor color, int width, bool filled)
 void DrawingSurface::clear()
 {
     painter_.reset();
+    if (drawn_.isEmpty()) return;
     image_.fill(Qt::transparent);
-    dirty_ = rect();
+    dirty_ |= drawn_;
+    drawn_ = QRect();
 }
 
 void DrawingSurface::erase(const QRect& logicalRect)
 {
-    if (!logicalRect.isValid()) return;
+    if (!logicalRect.isValid() || !logicalRect.intersects(drawn_)) return;
     const QRect r((logicalRect.topLeft() * scale_), (logicalRect.size() * scale_));
     QPainter& p = painter();
     p.setCompositionMode(QPainter::CompositionMode_Clear);
@@ -115,8 +122,9 @@ void DrawingSurface::flush()
 void DrawingSurface::paintEvent(QPaintEvent* event)
 {
     painter_.reset();
+    const QRect r = event->rect() & drawn_;
+    if (r.isEmpty()) return;
     QPainter p(this);
-    const QRect r = event->rect();
     const QRectF source(QPointF(r.topLeft()) * scale_, QSizeF(r.size()) * scale_);
     p.drawImage(QRectF(r), image_, source);
 }

@@ -31,6 +31,7 @@ public:
     // Hands what was drawn since the last call to the window system.
     void flush();
 
+    // What has been drawn (null before the first drawing).
     const QImage& image() const { return image_; }
     // Device pixels per logical pixel.
     qreal scale() const { return scale_; }
@@ -42,10 +43,11 @@ private:
     QPainter& painter();
     void touched(const QRectF& deviceRect);
 
-    QImage image_;  // device pixels
+    QImage image_;  // device pixels; made at the first drawing
     qreal scale_ = 1;
     std::optional<QPainter> painter_;
     QRect dirty_;  // logical pixels
+    QRect drawn_;  // logical pixels holding a drawing since the last clear
 };
 
 // One call of a form's drawing methods, in the form's scale, with the

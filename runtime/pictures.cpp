@@ -1,7 +1,12 @@
 #include "pictures.h"
 
+#include <QIconEngine>
+#include <QImage>
 #include <QPainter>
+#include <QResource>
 #include <QSvgRenderer>
+#include <algorithm>
+#include <map>
 
 namespace rt {
 
@@ -18,20 +23,64 @@ QPixmap renderPicture(const char* path, qreal devicePixelRatio)
     return pixmap;
 }
 
-QIcon renderIcon(const char* path)
-{
-    QSvgRenderer renderer(QString::fromUtf8(path));
-    QIcon icon;
-    if (!renderer.isValid()) return icon;
-    for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
-        QPixmap pixmap(size, size);
+namespace {
+
+// An icon drawn from a picture at whatever size is asked: from the sizes
+// rendered when the program was built, kept raw beside the SVG
+// ("icon-16.argb" for "icon.svg"), or from the SVG itself.
+class PictureIconEngine : public QIconEngine {
+public:
+    explicit PictureIconEngine(const QString& svg) : svg_(svg) {}
+
+    QIconEngine* clone() const override { return new PictureIconEngine(*this); }
+    QString key() const override { return QStringLiteral("ondarell-picture"); }
+
+    // What a window system is handed for a window: up to 64 pixels, as
+    // each size costs the start of every window (a task switcher that
+    // wants more reads the installed icon theme, or asks for it here).
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
+    {
+        return {{16, 16}, {22, 22}, {24, 24}, {32, 32}, {48, 48}, {64, 64}};
+    }
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override
+    {
+        const int side = std::max(1, std::min(size.width(), size.height()));
+        QPixmap& pixmap = drawn_[side];
+        if (pixmap.isNull()) pixmap = draw(side);
+        return pixmap;
+    }
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
+    }
+
+private:
+    QPixmap draw(int side) const
+    {
+        const QString stem = svg_.chopped(svg_.endsWith(QLatin1String(".svg")) ? 4 : 0);
+        const QByteArray raw = QResource(QStringLiteral("%1-%2.argb").arg(stem).arg(side)).uncompressedData();
+        if (raw.size() == qsizetype(side) * side * 4)
+            return QPixmap::fromImage(  // a copy: the image would only borrow the bytes
+                QImage(reinterpret_cast<const uchar*>(raw.constData()), side, side, QImage::Format_ARGB32_Premultiplied)
+                    .copy());
+        QPixmap pixmap(side, side);
         pixmap.fill(Qt::transparent);
         QPainter painter(&pixmap);
-        renderer.render(&painter);
-        painter.end();
-        icon.addPixmap(pixmap);
+        QSvgRenderer(svg_).render(&painter);
+        return pixmap;
     }
-    return icon;
+
+    QString svg_;
+    std::map<int, QPixmap> drawn_;  // by side
+};
+
+}  // namespace
+
+QIcon renderIcon(const char* path)
+{
+    return QIcon(new PictureIconEngine(QString::fromUtf8(path)));
 }
 
 }  // namespace rt

@@ -11,8 +11,8 @@ namespace rt {
 // missing picture gives a null pixmap.
 QPixmap renderPicture(const char* path, qreal devicePixelRatio);
 
-// A window icon drawn from the picture at `path` at every size a desktop
-// shows one, from 16 to 256 pixels.
+// A window icon drawn from the picture at `path` at every size asked for,
+// crisp from 16 to 256 pixels and beyond.
 QIcon renderIcon(const char* path);
 
 }  // namespace rt

@@ -70,7 +70,6 @@ void prepareApplication(QApplication& app)
 {
     installQtTranslations(QLocale());
     ondarellInitAssets();
-    loadFonts();
     installAccessibility();
     app.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     // Every window shows the program's icon, at whatever size is asked.

@@ -119,6 +119,7 @@ TEST_F(Drawing, DrawingCostsVirtualTime)
 TEST_F(Drawing, KeepsItsPicturesAtTheScreensPixelRatio)
 {
     const double asked = qEnvironmentVariableIsSet("QT_SCALE_FACTOR") ? qgetenv("QT_SCALE_FACTOR").toDouble() : 1.0;
+    form->Line(0, 0, 150, 0);
     const QImage& image = form->drawing()->image();
     EXPECT_EQ(form->drawing()->scale(), asked);
     EXPECT_EQ(image.width(), std::lround(792 * asked));

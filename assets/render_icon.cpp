@@ -1,8 +1,11 @@
 // Renders the program's icon from its SVG as the PNG files of a freedesktop
 // icon theme: render_icon ICON.svg DIR NAME SIZE... writes
-// DIR/SIZExSIZE/apps/NAME.png for every size.
+// DIR/SIZExSIZE/apps/NAME.png for every size, and beside each the same
+// pixels raw (NAME.argb, premultiplied 32-bit ARGB in this machine's byte
+// order), which the program's windows take with no decoding at start-up.
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -30,7 +33,10 @@ int main(int argc, char* argv[])
         svg.render(&painter);
         painter.end();
         const QString dir = QStringLiteral("%1/%2x%2/apps").arg(args[2]).arg(size);
-        if (!QDir().mkpath(dir) || !image.save(QStringLiteral("%1/%2.png").arg(dir, args[3]))) {
+        QFile raw(QStringLiteral("%1/%2.argb").arg(dir, args[3]));
+        if (!QDir().mkpath(dir) || !image.save(QStringLiteral("%1/%2.png").arg(dir, args[3])) ||
+            !raw.open(QIODevice::WriteOnly) ||
+            raw.write(reinterpret_cast<const char*>(image.constBits()), image.sizeInBytes()) != image.sizeInBytes()) {
             std::fprintf(stderr, "render_icon: cannot write into %s\n", qPrintable(dir));
             return 1;
         }
