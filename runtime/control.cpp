@@ -33,7 +33,8 @@ Control::Control(Container& container, const Props& props, QWidget* view, Kind k
       top_(props.top),
       width_(props.width),
       height_(props.height),
-      visible_(props.visible)
+      visible_(props.visible),
+      fontSpec_(props.font.face != nullptr ? props.font : container.font())
 {
     view_->setParent(&container.area());
     view_->setObjectName(QString::fromUtf8(props.name));
@@ -54,14 +55,25 @@ QString Control::accessibleText() const
     return view_->accessibleName();
 }
 
-QRect Control::viewRect(float left, float top, float width, float height) const
+QRect Control::viewRect(float left, float top, float width, float height, double zoom) const
 {
-    return pixelRect(left, top, width, height);
+    return pixelRect(left, top, width, height, zoom);
+}
+
+double Control::zoom() const
+{
+    return form().zoom();
 }
 
 void Control::applyGeometry()
 {
-    view_->setGeometry(viewRect(left_, top_, width_, height_));
+    view_->setGeometry(viewRect(left_, top_, width_, height_, zoom()));
+}
+
+void Control::rescale()
+{
+    applyGeometry();
+    view_->setFont(toQFont(fontSpec_, zoom()));
 }
 
 void Control::move(float left, float top, float width, float height)
@@ -93,9 +105,11 @@ void Control::changed()
 void Control::repaint(long long pixels)
 {
     if (!form().loadFinished()) return;
-    if (windowless() && visible_)
-        if (DrawingSurface* surface = container_.drawing()) surface->erase(view_->geometry());
-    Runtime::instance().pacer().chargeProperty(pixels);
+    if (windowless() && visible_ && container_.drawing() != nullptr) form().eraseDrawing(*this);
+    // The pace counts pixels at a zoom of 1: an animation lasts as long on
+    // a projector as on a laptop.
+    const double z = zoom();
+    Runtime::instance().pacer().chargeProperty(static_cast<long long>(static_cast<double>(pixels) / (z * z)));
 }
 
 QFont fontFor(const Props& props, const Container& container)

@@ -77,9 +77,13 @@ public:
     // its picture, or the name the form gives it (none for a decoration).
     virtual QString accessibleText() const;
 
+    // The place of the view, in logical pixels, for given twips at a zoom.
+    virtual QRect viewRect(float left, float top, float width, float height, double zoom) const;
+    // Lays the control out again at its form's zoom: place and font.
+    virtual void rescale();
+
 protected:
-    // The place of the view, in logical pixels, for given twips.
-    virtual QRect viewRect(float left, float top, float width, float height) const;
+    double zoom() const;
     // To be called by a property setter that changed what the control shows.
     void changed();
     // Sets a property the control shows; only a new value repaints.
@@ -104,6 +108,7 @@ private:
     int tabIndex_;
     float left_, top_, width_, height_;
     bool visible_;
+    FontSpec fontSpec_;  // its own, or its container's
 };
 
 // The font a control shows: its own, or its container's.

@@ -1,6 +1,7 @@
 #include "fonts.h"
 
 #include <QFontDatabase>
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -46,14 +47,14 @@ QString symbolText(const QString& text)
     return greek;
 }
 
-QFont toQFont(const FontSpec& spec)
+QFont toQFont(const FontSpec& spec, double zoom)
 {
     // Serif faces stand in for the serif ones the forms name (the Greek of
     // the Symbol face among them); every other face is sans-serif.
     const bool serif = spec.face != nullptr && (std::strncmp(spec.face, "Dutch", 5) == 0 || isSymbolFace(spec));
     registerFace(serif, spec.bold, spec.italic);
     QFont font(serif ? QStringLiteral("Liberation Serif") : QStringLiteral("Liberation Sans"));
-    font.setPixelSize(static_cast<int>(std::lround(spec.size * 96.0f / 72.0f)));
+    font.setPixelSize(std::max(1, static_cast<int>(std::lround(spec.size * 96.0 / 72.0 * zoom))));
     font.setBold(spec.bold);
     font.setItalic(spec.italic);
     font.setUnderline(spec.underline);

@@ -11,7 +11,8 @@ namespace rt {
 // The face and pixel size a form's font stands for (96 dots per inch). The
 // bundled face it needs is registered the first time it is asked for (each
 // costs some milliseconds, and the menu needs only two of them to start).
-QFont toQFont(const FontSpec& spec);
+// At a zoom the pixel size grows with it: text is laid out anew, crisp.
+QFont toQFont(const FontSpec& spec, double zoom = 1);
 
 // Text in the Symbol face is written with Latin letters that stand for
 // Greek ones ("f" is φ): the same text in Unicode Greek.

@@ -4,6 +4,8 @@
 #include <QIcon>
 #include <QMouseEvent>
 #include <QPaintEvent>
+#include <QResizeEvent>
+#include <QShortcut>
 #include <algorithm>
 #include <cmath>
 
@@ -22,14 +24,23 @@ QColor toQColor(Color color)
 
 // ---- DrawingSurface --------------------------------------------------------
 
-DrawingSurface::DrawingSurface(QWidget& form) : QWidget(&form)
+DrawingSurface::DrawingSurface(QWidget& client) : QWidget(&client)
 {
     setObjectName(QStringLiteral("dibuix"));
     setAccessibleName(QStringLiteral("Dibuix"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    const QSize size(toPixels(Form::kClientWidth), toPixels(Form::kClientHeight));
-    setGeometry(QRect(QPoint(0, 0), size));
-    scale_ = form.devicePixelRatioF();
+    rescale(QSize(toPixels(Form::kClientWidth), toPixels(Form::kClientHeight)), client.devicePixelRatioF());
+}
+
+void DrawingSurface::rescale(QSize logicalSize, qreal scale)
+{
+    painter_.reset();
+    setGeometry(QRect(QPoint(0, 0), logicalSize));
+    dpr_ = devicePixelRatioF();
+    scale_ = scale;
+    image_ = QImage();
+    drawn_ = dirty_ = QRect();
+    update();
 }
 
 QPainter& DrawingSurface::painter()
@@ -37,7 +48,7 @@ QPainter& DrawingSurface::painter()
     // The picture is made at the first drawing: most forms open with none,
     // and a window's worth of transparent pixels slows the start.
     if (image_.isNull()) {
-        image_ = QImage((QSizeF(size()) * scale_).toSize(), QImage::Format_ARGB32_Premultiplied);
+        image_ = QImage((QSizeF(size()) * dpr_).toSize(), QImage::Format_ARGB32_Premultiplied);
         image_.fill(Qt::transparent);
     }
     if (!painter_) painter_.emplace(&image_);
@@ -46,7 +57,7 @@ QPainter& DrawingSurface::painter()
 
 void DrawingSurface::touched(const QRectF& deviceRect)
 {
-    const QRectF logical(deviceRect.topLeft() / scale_, deviceRect.size() / scale_);
+    const QRectF logical(deviceRect.topLeft() / dpr_, deviceRect.size() / dpr_);
     const QRect around = logical.toAlignedRect().adjusted(-1, -1, 1, 1);
     dirty_ |= around;
     drawn_ |= around;
@@ -103,7 +114,7 @@ void DrawingSurface::clear()
 void DrawingSurface::erase(const QRect& logicalRect)
 {
     if (!logicalRect.isValid() || !logicalRect.intersects(drawn_)) return;
-    const QRect r((logicalRect.topLeft() * scale_), (logicalRect.size() * scale_));
+    const QRect r((logicalRect.topLeft() * dpr_), (logicalRect.size() * dpr_));
     QPainter& p = painter();
     p.setCompositionMode(QPainter::CompositionMode_Clear);
     p.fillRect(r, Qt::transparent);
@@ -125,19 +136,33 @@ void DrawingSurface::paintEvent(QPaintEvent* event)
     const QRect r = event->rect() & drawn_;
     if (r.isEmpty()) return;
     QPainter p(this);
-    const QRectF source(QPointF(r.topLeft()) * scale_, QSizeF(r.size()) * scale_);
+    const QRectF source(QPointF(r.topLeft()) * dpr_, QSizeF(r.size()) * dpr_);
     p.drawImage(QRectF(r), image_, source);
 }
 
 // ---- Form ------------------------------------------------------------------
 
-Form::Form(const FormProps& props) : surface_(*this)
+Form::Form(const FormProps& props) : client_(this), surface_(client_)
 {
     setObjectName(QString::fromUtf8(props.name));
     setWindowTitle(QString::fromUtf8(props.caption));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    setFixedSize(toPixels(kClientWidth), toPixels(kClientHeight));
+                   Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
+    const QSize client(toPixels(kClientWidth), toPixels(kClientHeight));
+    client_.setGeometry(QRect(QPoint(0, 0), client));
+    resize(client);
+    setMinimumSize(client / 2);
+    setAccessibleDescription(QString::fromUtf8(kZoomKeys));
+    // The presentation keys; the forms' own keys are Alt and a letter.
+    const auto key = [this](QKeySequence sequence, std::function<void()> action) {
+        QObject::connect(new QShortcut(sequence, this), &QShortcut::activated, this, std::move(action));
+    };
+    for (QKeySequence in : {QKeySequence(QKeySequence::ZoomIn), QKeySequence(Qt::CTRL | Qt::Key_Equal),
+                            QKeySequence(Qt::CTRL | Qt::Key_Plus)})
+        key(in, [this] { stepZoom(1); });
+    key(QKeySequence(QKeySequence::ZoomOut), [this] { stepZoom(-1); });
+    key(QKeySequence(Qt::CTRL | Qt::Key_0), [this] { stepZoom(0); });
+    key(QKeySequence(Qt::Key_F11), [this] { toggleFullScreen(); });
     font_ = props.font;
     backColor_ = props.backColor;
     setFont(toQFont(font_));
@@ -214,57 +239,88 @@ void Form::mousePressEvent(QMouseEvent* event)
 
 void Form::mouseReleaseEvent(QMouseEvent* event)
 {
-    const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    const bool click =
+        pressed_ && event->button() == Qt::LeftButton && client_.geometry().contains(event->position().toPoint());
     pressed_ = false;
     if (click && click_) Runtime::instance().dispatch(this, click_);
 }
 
 // ---- drawing ---------------------------------------------------------------
 
-QPointF Form::pixelPoint(float x, float y, qreal pixelRatio) const
+QPointF Form::twipsOf(float x, float y) const
 {
     const double twipsX = static_cast<double>(x) * twipsPerUnitX_;
     const double twipsY = static_cast<double>(y) - scaleTop_;
     // Far beyond any screen (or not a number): the drawing call fails.
     constexpr double kLimit = 1e8;
     if (!(std::fabs(twipsX) < kLimit && std::fabs(twipsY) < kLimit)) throw Overflow();
-    const double scale = pixelRatio / kTwipsPerPixel;
-    return QPointF(std::floor(twipsX * scale + 0.5), std::floor(twipsY * scale + 0.5));
+    return QPointF(twipsX, twipsY);
 }
+
+namespace {
+
+// Pixel coordinates of a point given in twips, at a number of pixels to 15
+// twips.
+QPointF pixelsOf(QPointF twips, double scale)
+{
+    const double s = scale / kTwipsPerPixel;
+    return QPointF(std::floor(twips.x() * s + 0.5), std::floor(twips.y() * s + 0.5));
+}
+
+}  // namespace
 
 QColor Form::penColor(Color color) const
 {
     return toQColor(color == kDefaultColor ? foreColor_ : color);
 }
 
+void Form::paint(const Drawn& d)
+{
+    if (d.kind == Drawn::Kind::Erase) {
+        surface_.erase(
+            d.control->viewRect(float(d.from.x()), float(d.from.y()), float(d.to.x()), float(d.to.y()), zoom_));
+        return;
+    }
+    const QPointF a = pixelsOf(d.from, surface_.scale()), b = pixelsOf(d.to, surface_.scale());
+    if (d.kind == Drawn::Kind::Segment)
+        surface_.line(a, b, d.color, d.width);
+    else
+        surface_.box(QRectF(a, b), d.color, d.width, d.kind == Drawn::Kind::FilledBox);
+}
+
 void Form::draw(DrawCall::Kind kind, float x1, float y1, float x2, float y2, Color color)
 {
-    const QColor pen = penColor(color);
-    const qreal ratio = surface_.scale();
-    const QPointF a = pixelPoint(x1, y1, ratio), b = pixelPoint(x2, y2, ratio);
-    // What a call costs is counted in logical pixels, so that an animation
-    // lasts as long on a high-density screen as on any other.
-    const QPointF la = ratio == 1 ? a : pixelPoint(x1, y1, 1), lb = ratio == 1 ? b : pixelPoint(x2, y2, 1);
-    const double dx = std::abs(la.x() - lb.x()), dy = std::abs(la.y() - lb.y());
+    const Drawn drawn{
+        static_cast<Drawn::Kind>(kind), twipsOf(x1, y1), twipsOf(x2, y2), penColor(color), drawWidth_, nullptr};
+    drawn_.push_back(drawn);
+    paint(drawn);
+    // What a call costs is counted in pixels at a zoom of 1 and a pixel
+    // ratio of 1, so that an animation lasts as long on any screen.
+    const QPointF a = pixelsOf(drawn.from, 1), b = pixelsOf(drawn.to, 1);
+    const double dx = std::abs(a.x() - b.x()), dy = std::abs(a.y() - b.y());
     double pixels = 0;
     switch (kind) {
-    case DrawCall::Kind::Segment:
-        surface_.line(a, b, pen, drawWidth_);
-        pixels = (dx + dy + drawWidth_) * drawWidth_;  // a square pen along the segment
-        break;
-    case DrawCall::Kind::Box:
-        surface_.box(QRectF(a, b), pen, drawWidth_, false);
-        pixels = 2 * (dx + dy + drawWidth_) * drawWidth_;
-        break;
-    case DrawCall::Kind::FilledBox:
-        surface_.box(QRectF(a, b), pen, drawWidth_, true);
-        pixels = (dx + 1) * (dy + 1);
-        break;
+    case DrawCall::Kind::Segment: pixels = (dx + dy + drawWidth_) * drawWidth_; break;  // a square pen along it
+    case DrawCall::Kind::Box: pixels = 2 * (dx + dy + drawWidth_) * drawWidth_; break;
+    case DrawCall::Kind::FilledBox: pixels = (dx + 1) * (dy + 1); break;
     }
     Runtime::instance().pacer().chargeDrawing(static_cast<long long>(pixels));
     if (recorder_) recorder_({kind, x1, y1, x2, y2, color == kDefaultColor ? foreColor_ : color, drawWidth_});
     currentX_ = x2;
     currentY_ = y2;
+}
+
+void Form::eraseDrawing(const Control& control)
+{
+    if (drawn_.empty()) return;
+    const Drawn erased{Drawn::Kind::Erase,
+                       QPointF(control.Left(), control.Top()),
+                       QPointF(control.Width(), control.Height()),
+                       QColor(),
+                       0,
+                       &control};
+    drawn_.push_back(erased);
+    paint(erased);
 }
 
 void Form::Line(float x1, float y1, float x2, float y2, Color color)
@@ -290,6 +346,7 @@ void Form::FilledBox(float x1, float y1, float x2, float y2, Color color)
 void Form::Cls()
 {
     surface_.clear();
+    drawn_.clear();
     currentX_ = currentY_ = 0;
     Runtime::instance().pacer().chargeDrawing(0);
 }
@@ -304,6 +361,73 @@ void Form::setScaleWidth(float units)
 {
     if (units == 0) throw InvalidArgument();
     twipsPerUnitX_ = kClientWidth / units;
+}
+
+// ---- zoom and full screen --------------------------------------------------
+
+void Form::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    fitToWindow();
+}
+
+void Form::fitToWindow()
+{
+    const double zoom =
+        std::min(width() / (kClientWidth / kTwipsPerPixel), height() / (kClientHeight / kTwipsPerPixel));
+    const QSize client(toPixels(kClientWidth, zoom), toPixels(kClientHeight, zoom));
+    client_.setGeometry(QRect(QPoint((width() - client.width()) / 2, (height() - client.height()) / 2), client));
+    if (zoom == zoom_) return;
+    zoom_ = zoom;
+    for (Control* c : allControls()) c->rescale();
+    // The drawing, again, at the new size: nothing is lost or blurred.
+    surface_.rescale(client, client_.devicePixelRatioF() * zoom);
+    for (const Drawn& d : drawn_) paint(d);
+    surface_.flush();
+}
+
+namespace {
+
+constexpr double kZoomSteps[] = {1, 1.25, 1.5, 2, 2.5, 3, 4};
+
+}  // namespace
+
+void Form::resizeToZoomStep()
+{
+    const double zoom = kZoomSteps[Runtime::instance().display().zoomStep];
+    resize(toPixels(kClientWidth, zoom), toPixels(kClientHeight, zoom));
+}
+
+void Form::showAsChosen()
+{
+    if (Runtime::instance().display().fullScreen) {
+        showFullScreen();
+        return;
+    }
+    resizeToZoomStep();
+    show();
+}
+
+void Form::stepZoom(int steps)
+{
+    Display& display = Runtime::instance().display();
+    const int last = static_cast<int>(std::size(kZoomSteps)) - 1;
+    display.zoomStep = steps == 0 ? 0 : std::clamp(display.zoomStep + steps, 0, last);
+    // A maximised or full-screen window keeps filling the screen; the step
+    // is for the windows opened afterwards.
+    if (!isMaximized() && !isFullScreen()) resizeToZoomStep();
+}
+
+void Form::toggleFullScreen()
+{
+    Display& display = Runtime::instance().display();
+    display.fullScreen = !isFullScreen();
+    if (display.fullScreen) {
+        showFullScreen();
+    } else {
+        showNormal();
+        resizeToZoomStep();
+    }
 }
 
 }  // namespace rt

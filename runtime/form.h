@@ -20,7 +20,9 @@ class FormInstanceBase;
 // until Cls, so uncovering the window never loses one.
 class DrawingSurface : public QWidget {
 public:
-    explicit DrawingSurface(QWidget& form);
+    explicit DrawingSurface(QWidget& client);
+    // Starts a new, empty picture at another size and pixel scale.
+    void rescale(QSize logicalSize, qreal scale);
 
     // Device-pixel coordinates of the image.
     void line(QPointF from, QPointF to, QColor color, int width);
@@ -33,7 +35,7 @@ public:
 
     // What has been drawn (null before the first drawing).
     const QImage& image() const { return image_; }
-    // Device pixels per logical pixel.
+    // Device pixels per pixel of the form at a zoom of 1.
     qreal scale() const { return scale_; }
 
 protected:
@@ -43,8 +45,9 @@ private:
     QPainter& painter();
     void touched(const QRectF& deviceRect);
 
-    QImage image_;  // device pixels; made at the first drawing
-    qreal scale_ = 1;
+    QImage image_;     // device pixels; made at the first drawing
+    qreal dpr_ = 1;    // device pixels per pixel of this widget
+    qreal scale_ = 1;  // device pixels per pixel of the form at a zoom of 1
     std::optional<QPainter> painter_;
     QRect dirty_;  // logical pixels
     QRect drawn_;  // logical pixels holding a drawing since the last clear
@@ -60,6 +63,18 @@ struct DrawCall {
     int width;
 };
 
+// What the form has drawn since the last Cls, in twips, so that the picture
+// can be drawn again at another zoom; and where windowless controls painted
+// over it.
+struct Drawn {
+    enum class Kind { Segment, Box, FilledBox, Erase };
+    Kind kind;
+    QPointF from, to;  // twips; an erased control's top-left and size
+    QColor color;
+    int width;
+    const Control* control;  // the control that painted over the drawing
+};
+
 struct FormProps {
     const char* name = "";
     const char* caption = "";
@@ -71,6 +86,12 @@ struct FormProps {
     float left = -1, top = -1;
 };
 
+// The keys that change how large forms are shown, as a teacher finds them
+// in each window's description.
+inline constexpr const char* kZoomKeys =
+    "Ctrl+Més amplia la finestra, Ctrl+Menys la redueix i Ctrl+0 la torna al 100 %; F11 passa a pantalla completa i "
+    "en torna.";
+
 class Form : public QWidget, public Container {
 public:
     static constexpr float kClientWidth = 11880, kClientHeight = 8595;
@@ -78,7 +99,7 @@ public:
     explicit Form(const FormProps& props);
     ~Form() override;
 
-    QWidget& area() override { return *this; }
+    QWidget& area() override { return client_; }
     Form& form() override { return *this; }
     DrawingSurface* drawing() override { return &surface_; }
 
@@ -124,22 +145,42 @@ public:
     }
 
     void flushDrawing() { surface_.flush(); }
+    // A windowless control shown, moved or changed paints over the drawing.
+    void eraseDrawing(const Control& control);
+
+    // The client area is scaled, aspect kept, to the largest size the
+    // window holds, and centred; the rest shows the form's background.
+    double zoom() const { return zoom_; }
+    QWidget& client() { return client_; }
+    // Where a form opens: at the zoom step the pupil chose last, or full
+    // screen. The keys (F11, Ctrl+Plus, Ctrl+Minus, Ctrl+0) change them for
+    // this form and every one opened afterwards.
+    void showAsChosen();
     // Stacking, tab order and first focus, once every control exists.
     void finishLoad();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     std::vector<Control*> allControls() const;
-    // Pixel coordinates of a point in the form's scale, at a pixel ratio.
-    QPointF pixelPoint(float x, float y, qreal pixelRatio) const;
+    // A point in the form's scale, in twips.
+    QPointF twipsOf(float x, float y) const;
+    void paint(const Drawn& drawn);
+    void fitToWindow();
+    void resizeToZoomStep();
+    void stepZoom(int steps);  // 0: back to 100 %
+    void toggleFullScreen();
     QColor penColor(Color color) const;
     void draw(DrawCall::Kind kind, float x1, float y1, float x2, float y2, Color color);
 
+    QWidget client_;
     DrawingSurface surface_;
+    std::vector<Drawn> drawn_;
+    double zoom_ = 1;
     FormInstanceBase* instance_ = nullptr;
     bool loadFinished_ = false;
     bool pressed_ = false;

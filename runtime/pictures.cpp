@@ -10,17 +10,27 @@
 
 namespace rt {
 
-QPixmap renderPicture(const char* path, qreal devicePixelRatio)
+QPixmap renderPicture(const char* path, qreal devicePixelRatio, double zoom)
 {
     QSvgRenderer renderer(QString::fromUtf8(path));
     if (!renderer.isValid()) return {};
-    const QSize size = renderer.defaultSize();
-    QPixmap pixmap(size * devicePixelRatio);
+    const QSizeF size = QSizeF(renderer.defaultSize()) * zoom;
+    QPixmap pixmap((size * devicePixelRatio).toSize());
     pixmap.setDevicePixelRatio(devicePixelRatio);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
-    renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
+    renderer.render(&painter, QRectF(QPointF(0, 0), size));
     return pixmap;
+}
+
+void PictureCache::paint(QWidget& widget, const char* path, double zoom, QPoint at)
+{
+    if (pixmap_.isNull() || zoom_ != zoom || pixmap_.devicePixelRatio() != widget.devicePixelRatioF()) {
+        pixmap_ = renderPicture(path, widget.devicePixelRatioF(), zoom);
+        zoom_ = zoom;
+    }
+    QPainter painter(&widget);
+    painter.drawPixmap(at, pixmap_);
 }
 
 namespace {

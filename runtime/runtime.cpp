@@ -164,6 +164,7 @@ void FormInstanceBase::Show()
         window_ = create();
         window_->attach(this);
         window_->finishLoad();
+        window_->showAsChosen();
     }
     window_->show();
     if (QGuiApplication::platformName() != QLatin1String("offscreen")) window_->raise();

@@ -17,6 +17,13 @@ namespace rt {
 class Form;
 class FormInstanceBase;
 
+// How forms are shown, as the pupil last chose: the zoom step of a new
+// window, and whether forms open full screen.
+struct Display {
+    int zoomStep = 0;
+    bool fullScreen = false;
+};
+
 class Runtime {
 public:
     static Runtime& instance();
@@ -44,6 +51,7 @@ public:
     std::vector<Form*> loadedWindows() const;
 
     Pacer& pacer() { return pacer_; }
+    Display& display() { return display_; }
     // Where run-time error messages go; by default a message box.
     void setErrorReporter(std::function<void(const QString&)> reporter) { reporter_ = std::move(reporter); }
 
@@ -66,6 +74,7 @@ private:
     std::deque<std::pair<QPointer<QWidget>, std::function<void()>>> waiting_;
     std::vector<FormInstanceBase*> closeRequests_;
     Pacer pacer_;
+    Display display_;
     std::function<void(const QString&)> reporter_;
 };
 

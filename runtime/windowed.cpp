@@ -416,21 +416,22 @@ protected:
     void paintEvent(QPaintEvent* event) override
     {
         QFrame::paintEvent(event);
-        if (picture_ == nullptr) return;
-        if (pixmap_.isNull()) pixmap_ = renderPicture(picture_, devicePixelRatioF());
-        QPainter p(this);
-        p.drawPixmap(contentsRect().topLeft(), pixmap_);
+        if (picture_ != nullptr) pixmap_.paint(*this, picture_, owner->zoom(), contentsRect().topLeft());
     }
 
-private:
+public:
     const char* picture_;
-    QPixmap pixmap_;
+    PictureBox* owner = nullptr;
+
+private:
+    PictureCache pixmap_;
 };
 
 PictureBox::PictureBox(Container& container, const Props& props)
     : Control(container, props, new View(props.picture), Kind::Windowed)
 {
     auto& view = static_cast<View&>(widget());
+    view.owner = this;
     if (props.border) view.setFrameStyle(QFrame::Box | QFrame::Plain);
     font_ = props.font.face != nullptr ? props.font : container.font();
     backColor_ = props.backColor == kDefaultColor ? sys::ButtonFace : props.backColor;

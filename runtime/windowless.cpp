@@ -97,8 +97,9 @@ protected:
         QPainter p(this);
         if (!label_.transparent_) p.fillRect(rect(), toQColor(label_.backColor_));
         if (label_.border_) {
-            p.setPen(QColor(64, 64, 64));
-            p.drawRect(rect().adjusted(0, 0, -1, -1));
+            const int w = std::max(1, static_cast<int>(std::lround(label_.zoom())));
+            p.setPen(QPen(QColor(64, 64, 64), w, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+            p.drawRect(QRectF(rect()).adjusted(w / 2.0, w / 2.0, -w / 2.0, -w / 2.0));
         }
         const int align = label_.alignment_ == Align::Center  ? Qt::AlignHCenter
                           : label_.alignment_ == Align::Right ? Qt::AlignRight
@@ -141,7 +142,8 @@ QString Label::shownText() const
 QRect Label::textRect() const
 {
     const QRect r = widget().rect();
-    return border_ ? r.adjusted(2, 1, -2, -1) : r;
+    const int x = static_cast<int>(std::lround(2 * zoom())), y = static_cast<int>(std::lround(zoom()));
+    return border_ ? r.adjusted(x, y, -x, -y) : r;
 }
 
 namespace {
@@ -211,7 +213,7 @@ protected:
         QPainter p(this);
         const bool round = s.kind_ == ShapeKind::Oval || s.kind_ == ShapeKind::Circle;
         p.setRenderHint(QPainter::Antialiasing, round);
-        const int w = s.borderVisible_ ? s.borderWidth_ : 0;
+        const qreal w = s.borderVisible_ ? s.borderWidth_ * s.zoom() : 0;
         QRectF r = QRectF(rect()).adjusted(w / 2.0, w / 2.0, -w / 2.0, -w / 2.0);
         if (s.kind_ == ShapeKind::Circle) {
             const qreal side = std::min(r.width(), r.height());
@@ -252,9 +254,9 @@ Shape::Shape(Container& container, const Props& props)
     applyGeometry();  // the base placed it before it was a shape
 }
 
-QRect Shape::viewRect(float left, float top, float width, float height) const
+QRect Shape::viewRect(float left, float top, float width, float height, double zoom) const
 {
-    return coveringRect(left, top, width, height);
+    return coveringRect(left, top, width, height, zoom);
 }
 
 // ---- LineControl -----------------------------------------------------------
@@ -269,9 +271,10 @@ protected:
         const LineControl& l = line_;
         QPainter p(this);
         const QPoint origin = geometry().topLeft();
-        const QPointF a(l.x1_ / kTwipsPerPixel - origin.x(), l.y1_ / kTwipsPerPixel - origin.y());
-        const QPointF b(l.x2_ / kTwipsPerPixel - origin.x(), l.y2_ / kTwipsPerPixel - origin.y());
-        QPen pen(toQColor(l.borderColor_), l.borderWidth_);
+        const double z = l.zoom();
+        const QPointF a(l.x1_ / kTwipsPerPixel * z - origin.x(), l.y1_ / kTwipsPerPixel * z - origin.y());
+        const QPointF b(l.x2_ / kTwipsPerPixel * z - origin.x(), l.y2_ / kTwipsPerPixel * z - origin.y());
+        QPen pen(toQColor(l.borderColor_), l.borderWidth_ * z);
         pen.setCapStyle(l.borderWidth_ > 1 ? Qt::RoundCap : Qt::SquareCap);
         p.setPen(pen);
         p.drawLine(a, b);
@@ -306,10 +309,10 @@ void LineControl::setEnds(float x1, float y1, float x2, float y2)
         move(left, top, width, height);
 }
 
-QRect LineControl::viewRect(float left, float top, float width, float height) const
+QRect LineControl::viewRect(float left, float top, float width, float height, double zoom) const
 {
-    const int margin = borderWidth_ / 2 + 1;
-    return pixelRect(left, top, width, height).adjusted(-margin, -margin, margin + 1, margin + 1);
+    const int margin = static_cast<int>(borderWidth_ * zoom / 2) + 1;
+    return pixelRect(left, top, width, height, zoom).adjusted(-margin, -margin, margin + 1, margin + 1);
 }
 
 // ---- Image -----------------------------------------------------------------
@@ -319,17 +322,11 @@ public:
     View(Image& image, const char* picture) : WindowlessView(image, false), picture_(picture) {}
 
 protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        if (pixmap_.isNull() || pixmap_.devicePixelRatio() != devicePixelRatioF())
-            pixmap_ = renderPicture(picture_, devicePixelRatioF());
-        QPainter p(this);
-        p.drawPixmap(0, 0, pixmap_);
-    }
+    void paintEvent(QPaintEvent*) override { pixmap_.paint(*this, picture_, control().form().zoom(), QPoint(0, 0)); }
 
 private:
     const char* picture_;
-    QPixmap pixmap_;
+    PictureCache pixmap_;
 };
 
 Image::Image(Container& container, const Props& props)

@@ -63,8 +63,7 @@ public:
     Color BackColor() const { return backColor_; }
     Color BorderColor() const { return borderColor_; }
 
-protected:
-    QRect viewRect(float left, float top, float width, float height) const override;
+    QRect viewRect(float left, float top, float width, float height, double zoom) const override;
 
 private:
     class View;
@@ -93,9 +92,7 @@ public:
     void setEnds(float x1, float y1, float x2, float y2);
     int BorderWidth() const { return borderWidth_; }
     Color BorderColor() const { return borderColor_; }
-
-protected:
-    QRect viewRect(float left, float top, float width, float height) const override;
+    QRect viewRect(float left, float top, float width, float height, double zoom) const override;
 
 private:
     class View;

@@ -88,8 +88,9 @@ void expectPlacements(const rt::Form& form, std::initializer_list<Placement> tab
         EXPECT_EQ(control->Width(), p.width) << p.name;
         EXPECT_EQ(control->Height(), p.height) << p.name;
         const bool shape = dynamic_cast<rt::Shape*>(control) != nullptr;
-        EXPECT_EQ(control->widget().geometry(),
-                  (shape ? rt::coveringRect : rt::pixelRect)(p.left, p.top, p.width, p.height))
+        const double zoom = form.zoom();
+        EXPECT_EQ(control->widget().geometry(), shape ? rt::coveringRect(p.left, p.top, p.width, p.height, zoom)
+                                                      : rt::pixelRect(p.left, p.top, p.width, p.height, zoom))
             << p.name;
         if (p.caption == nullptr) continue;
         QString caption;
