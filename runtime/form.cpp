@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QResizeEvent>
+#include <QScreen>
 #include <QShortcut>
 #include <algorithm>
 #include <cmath>
@@ -157,9 +158,11 @@ Form::Form(const FormProps& props) : client_(this), surface_(client_)
     const auto key = [this](QKeySequence sequence, std::function<void()> action) {
         QObject::connect(new QShortcut(sequence, this), &QShortcut::activated, this, std::move(action));
     };
-    for (QKeySequence in : {QKeySequence(QKeySequence::ZoomIn), QKeySequence(Qt::CTRL | Qt::Key_Equal),
-                            QKeySequence(Qt::CTRL | Qt::Key_Plus)})
-        key(in, [this] { stepZoom(1); });
+    // Ctrl++ is also Ctrl+Shift+= and the keypad's plus; many type Ctrl+=.
+    // (A key bound twice would be ambiguous and do nothing.)
+    key(QKeySequence(QKeySequence::ZoomIn), [this] { stepZoom(1); });
+    key(QKeySequence(Qt::CTRL | Qt::Key_Equal), [this] { stepZoom(1); });
+    key(QKeySequence(QKeyCombination(Qt::ControlModifier | Qt::KeypadModifier, Qt::Key_Plus)), [this] { stepZoom(1); });
     key(QKeySequence(QKeySequence::ZoomOut), [this] { stepZoom(-1); });
     key(QKeySequence(Qt::CTRL | Qt::Key_0), [this] { stepZoom(0); });
     key(QKeySequence(Qt::Key_F11), [this] { toggleFullScreen(); });
@@ -394,7 +397,13 @@ constexpr double kZoomSteps[] = {1, 1.25, 1.5, 2, 2.5, 3, 4};
 
 void Form::resizeToZoomStep()
 {
-    const double zoom = kZoomSteps[Runtime::instance().display().zoomStep];
+    double zoom = kZoomSteps[Runtime::instance().display().zoomStep];
+    // Never larger than the screen can show, frame included.
+    if (const QScreen* screen = this->screen()) {
+        const QSize room = screen->availableGeometry().size() - (frameGeometry().size() - size());
+        zoom = std::min({zoom, room.width() / double(kClientWidth / kTwipsPerPixel),
+                         room.height() / double(kClientHeight / kTwipsPerPixel)});
+    }
     resize(toPixels(kClientWidth, zoom), toPixels(kClientHeight, zoom));
 }
 
