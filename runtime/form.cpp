@@ -398,11 +398,12 @@ constexpr double kZoomSteps[] = {1, 1.25, 1.5, 2, 2.5, 3, 4};
 void Form::resizeToZoomStep()
 {
     double zoom = kZoomSteps[Runtime::instance().display().zoomStep];
-    // Never larger than the screen can show, frame included.
-    if (const QScreen* screen = this->screen()) {
+    // A step above 100 % never makes the window larger than the screen can
+    // show, frame included.
+    if (const QScreen* screen = this->screen(); screen != nullptr && zoom > 1) {
         const QSize room = screen->availableGeometry().size() - (frameGeometry().size() - size());
-        zoom = std::min({zoom, room.width() / double(kClientWidth / kTwipsPerPixel),
-                         room.height() / double(kClientHeight / kTwipsPerPixel)});
+        zoom = std::max(1.0, std::min({zoom, room.width() / double(kClientWidth / kTwipsPerPixel),
+                                       room.height() / double(kClientHeight / kTwipsPerPixel)}));
     }
     resize(toPixels(kClientWidth, zoom), toPixels(kClientHeight, zoom));
 }

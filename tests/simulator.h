@@ -36,6 +36,12 @@ struct SimulatorTest : ::testing::Test {
         click(*program.menu.window(), menuButton_);
         form = (program.*Member).window();
         ASSERT_NE(form, nullptr);
+        // The pacing tests run again with every form zoomed.
+        if (const double zoom = qEnvironmentVariableIntValue("ONDARELL_TEST_ZOOM"); zoom > 1) {
+            form->resize(QSize(792, 573) * zoom);
+            QCoreApplication::processEvents();
+            ASSERT_EQ(form->zoom(), zoom);
+        }
         form->setDrawingRecorder([this](const rt::DrawCall& c) { calls.push_back(c); });
     }
     auto& values() { return (program.*Member).values(); }

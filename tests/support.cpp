@@ -20,11 +20,24 @@ void click(QWidget& root, const char* name)
     QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, w->rect().center());
 }
 
+namespace {
+
+// Where a point given in twips of a form's client area lies in its window,
+// whatever the zoom.
+QPointF inWindow(QWidget& window, float xTwips, float yTwips)
+{
+    auto* form = dynamic_cast<rt::Form*>(&window);
+    const double zoom = form != nullptr ? form->zoom() : 1;
+    const QPoint origin = form != nullptr ? form->client().pos() : QPoint();
+    return QPointF(origin) + QPointF(xTwips, yTwips) * (zoom / rt::kTwipsPerPixel);
+}
+
+}  // namespace
+
 void clickAt(QWidget& window, float xTwips, float yTwips)
 {
-    const QPoint p(static_cast<int>(xTwips / rt::kTwipsPerPixel), static_cast<int>(yTwips / rt::kTwipsPerPixel));
     ASSERT_NE(window.windowHandle(), nullptr);
-    QTest::mouseClick(window.windowHandle(), Qt::LeftButton, Qt::NoModifier, p);
+    QTest::mouseClick(window.windowHandle(), Qt::LeftButton, Qt::NoModifier, inWindow(window, xTwips, yTwips).toPoint());
 }
 
 void activate(QWidget& window)
@@ -72,10 +85,8 @@ void settle(int milliseconds)
 QColor pixel(QWidget& widget, float xTwips, float yTwips)
 {
     const QImage image = widget.grab().toImage();
-    const qreal scale = image.devicePixelRatio();
-    const QPoint p(static_cast<int>(xTwips / rt::kTwipsPerPixel * scale),
-                   static_cast<int>(yTwips / rt::kTwipsPerPixel * scale));
-    return image.pixelColor(p);
+    const QPointF p = inWindow(widget, xTwips, yTwips) * image.devicePixelRatio();
+    return image.pixelColor(static_cast<int>(p.x()), static_cast<int>(p.y()));
 }
 
 void expectPlacements(const rt::Form& form, std::initializer_list<Placement> table)

@@ -266,7 +266,7 @@ TEST_F(Archimedes, TheMotionIsPacedToAboutTwoSecondsAndMovesLittleEachFrame)
     ASSERT_GT(tops.size(), 90u);
     for (size_t i = 1; i < tops.size(); ++i) {
         EXPECT_GE(tops[i], tops[i - 1]);
-        EXPECT_LE(tops[i] - tops[i - 1], 2);  // never more than two pixels a frame
+        EXPECT_LE(tops[i] - tops[i - 1], 2 * form->zoom());  // never more than two pixels a frame
     }
 }
 
