@@ -51,6 +51,8 @@ public:
     std::vector<Form*> loadedWindows() const;
 
     Pacer& pacer() { return pacer_; }
+    // Shows what changed on every window, as the pacer does at each frame.
+    void present();
     Display& display() { return display_; }
     // Where run-time error messages go; by default a message box.
     void setErrorReporter(std::function<void(const QString&)> reporter) { reporter_ = std::move(reporter); }
@@ -64,7 +66,6 @@ private:
     struct EndSignal {};
     void endProgram(int exitCode);
     void afterHandlers();
-    void present();
 
     int depth_ = 0;
     bool ended_ = false;

@@ -165,6 +165,25 @@ void expectLabelsReadable(rt::Form& form)
     }
 }
 
+PacedWithoutWaiting::PacedWithoutWaiting(std::function<void()> onFrame)
+{
+    rt::Pacer& pacer = rt::Runtime::instance().pacer();
+    pacer.setClock([this] { return now_; }, [this](std::chrono::nanoseconds t) { now_ = std::max(now_, t); });
+    pacer.setPresenter([onFrame = std::move(onFrame)] {
+        if (onFrame) onFrame();
+        rt::Runtime::instance().present();
+    });
+    pacer.setEnabled(true);
+}
+
+PacedWithoutWaiting::~PacedWithoutWaiting()
+{
+    rt::Pacer& pacer = rt::Runtime::instance().pacer();
+    pacer.setEnabled(false);
+    pacer.setClock(nullptr, nullptr);
+    pacer.setPresenter([] { rt::Runtime::instance().present(); });
+}
+
 QColor color(rt::Color c)
 {
     return rt::toQColor(c);

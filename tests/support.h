@@ -9,6 +9,7 @@
 #include <QString>
 #include <QWidget>
 #include <chrono>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -84,6 +85,20 @@ void expectPace(const char* animation, std::chrono::nanoseconds elapsed, double 
 // on screen: on that line, all of it inside the box (a number that wraps
 // after its point shows only the point).
 void expectLabelsReadable(rt::Form& form);
+
+// Pacing on, with a clock that never waits: the runtime presents the
+// windows at each frame of virtual time, `onFrame` (if any) seeing every
+// frame first. Everything is put back when it goes.
+class PacedWithoutWaiting {
+public:
+    explicit PacedWithoutWaiting(std::function<void()> onFrame = {});
+    ~PacedWithoutWaiting();
+    PacedWithoutWaiting(const PacedWithoutWaiting&) = delete;
+    PacedWithoutWaiting& operator=(const PacedWithoutWaiting&) = delete;
+
+private:
+    std::chrono::nanoseconds now_{0};
+};
 
 // Records run-time error messages instead of showing a message box.
 class ErrorLog {

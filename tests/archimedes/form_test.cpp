@@ -250,17 +250,13 @@ TEST_F(Archimedes, TheMotionIsPacedToAboutTwoSecondsAndMovesLittleEachFrame)
     // A fake clock: the pacer presents every frame of virtual time, and we
     // note where the container is then.
     auto& pacer = rt::Runtime::instance().pacer();
-    std::chrono::nanoseconds now{0};
     std::vector<int> tops;
-    pacer.setClock([&] { return now; }, [&](std::chrono::nanoseconds t) { now = std::max(now, t); });
-    pacer.setPresenter([&] { tops.push_back(find(*form, "shpVaixell")->y()); });
-    pacer.setEnabled(true);
-    fill(200, 10);
-    choose(2);
-    click(*form, "cmdIniciarMoviment");
-    pacer.setEnabled(false);
-    pacer.setClock(nullptr, nullptr);
-    pacer.setPresenter(nullptr);
+    {
+        PacedWithoutWaiting paced([&] { tops.push_back(find(*form, "shpVaixell")->y()); });
+        fill(200, 10);
+        choose(2);
+        click(*form, "cmdIniciarMoviment");
+    }
 
     expectPace("motion_s", pacer.elapsed(), 2.011);
     ASSERT_GT(tops.size(), 90u);
@@ -322,7 +318,6 @@ TEST_F(Archimedes, UsableFromTheKeyboardAndReadAloud)
 
 TEST_F(Archimedes, EnterOrSpaceHeldOnIniciarMovimentGivesOneMotion)
 {
-    auto& pacer = rt::Runtime::instance().pacer();
     for (int key : {Qt::Key_Return, Qt::Key_Space}) {
         fill(200, 10);
         choose(2);
@@ -330,13 +325,10 @@ TEST_F(Archimedes, EnterOrSpaceHeldOnIniciarMovimentGivesOneMotion)
         button("cmdIniciarMoviment").SetFocus();
         // A second motion would start again from the rest place, above.
         std::vector<int> tops;
-        pacer.setClock([] { return std::chrono::nanoseconds(0); }, [](std::chrono::nanoseconds) {});
-        pacer.setPresenter([&] { tops.push_back(find(*form, "shpVaixell")->y()); });
-        pacer.setEnabled(true);
-        holdKey(key);
-        pacer.setEnabled(false);
-        pacer.setClock(nullptr, nullptr);
-        pacer.setPresenter(nullptr);
+        {
+            PacedWithoutWaiting paced([&] { tops.push_back(find(*form, "shpVaixell")->y()); });
+            holdKey(key);
+        }
         ASSERT_GT(tops.size(), 90u) << key;
         EXPECT_TRUE(std::is_sorted(tops.begin(), tops.end())) << key;
         click(*form, "cmdEsborrar");

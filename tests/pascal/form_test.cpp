@@ -293,13 +293,10 @@ TEST_F(Pascal, TheValveOpensDuringTheStrokeAndTheStrokeIsPaced)
 {
     std::vector<std::vector<float>> seen;
     auto& pacer = rt::Runtime::instance().pacer();
-    pacer.setPresenter([&] { seen.push_back(valve()); });
-    pacer.setClock([] { return std::chrono::nanoseconds(0); }, [](std::chrono::nanoseconds) {});
-    pacer.setEnabled(true);
-    click(*form, "cmdSimular");
-    pacer.setEnabled(false);
-    pacer.setClock(nullptr, nullptr);
-    pacer.setPresenter(nullptr);
+    {
+        PacedWithoutWaiting paced([&] { seen.push_back(valve()); });
+        click(*form, "cmdSimular");
+    }
     expectPace("stroke_s", pacer.elapsed(), 1.598);
     ASSERT_GT(seen.size(), 60u);
     EXPECT_EQ(seen[seen.size() / 2], kValveOpen);
