@@ -5,7 +5,9 @@
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Headless, on a screen as large as a projector's (as CTest runs them).
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" ONDARELL_TEST_SCREENS);
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
     rt::prepareApplication(app);

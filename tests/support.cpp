@@ -37,7 +37,8 @@ QPointF inWindow(QWidget& window, float xTwips, float yTwips)
 void clickAt(QWidget& window, float xTwips, float yTwips)
 {
     ASSERT_NE(window.windowHandle(), nullptr);
-    QTest::mouseClick(window.windowHandle(), Qt::LeftButton, Qt::NoModifier, inWindow(window, xTwips, yTwips).toPoint());
+    QTest::mouseClick(window.windowHandle(), Qt::LeftButton, Qt::NoModifier,
+                      inWindow(window, xTwips, yTwips).toPoint());
 }
 
 void activate(QWidget& window)

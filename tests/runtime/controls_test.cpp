@@ -260,3 +260,23 @@ TEST_F(Controls, QtsOwnTextsSpeakTheDesktopsLanguage)
     EXPECT_EQ(firstEntry(), "&Undo");
     rt::installQtTranslations(QLocale());
 }
+
+TEST_F(Controls, ClicksLandWhereTheZoomedControlsAre)
+{
+    // A wide window: the client area is scaled by 2 and centred.
+    form->resize(2000, 1146);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(form->zoom(), 2);
+    EXPECT_EQ(form->client().geometry(), QRect(208, 0, 1584, 1146));
+    int a = 0;
+    form->cmdA.onClick([&] { ++a; });
+    clickAt(*form, 3600, 375);  // cmdA's middle
+    EXPECT_EQ(a, 1);
+    clickAt(*form, 2950, 375);  // just left of it
+    EXPECT_EQ(a, 1);
+    EXPECT_EQ(find(*form, "cmdA")->geometry(), QRect(400, 20, 160, 60));
+    // A screen reader is told the place on the screen too.
+    QWidget* button = find(*form, "cmdA");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(button)->rect(),
+              QRect(button->mapToGlobal(QPoint(0, 0)), button->size()));
+}

@@ -131,6 +131,23 @@ TEST_F(Navigation, AccessKeysOfTheMenuEvenHeldDown)
     EXPECT_EQ(runtime.loadedForms(), 0);
 }
 
+TEST_F(Navigation, TheZoomKeysSizeThisFormAndTheNextOnes)
+{
+    activate(menu());
+    for (int i = 0; i < 3; ++i) QTest::keyClick(&menu(), Qt::Key_Equal, Qt::ControlModifier);  // 200 %
+    EXPECT_EQ(menu().size(), QSize(1584, 1146));
+    QTest::keyClick(&menu(), Qt::Key_Minus, Qt::ControlModifier);  // 150 %
+    EXPECT_EQ(menu().size(), QSize(1188, 860));
+    click(menu(), "cmdPascal");
+    EXPECT_EQ(program.pascal.window()->size(), QSize(1188, 860));
+    EXPECT_EQ(program.pascal.window()->zoom(), 1.5);
+    activate(*program.pascal.window());
+    QTest::keyClick(program.pascal.window(), Qt::Key_0, Qt::ControlModifier);
+    EXPECT_EQ(program.pascal.window()->size(), QSize(792, 573));
+    EXPECT_EQ(runtime.display().zoomStep, 0);
+    EXPECT_TRUE(program.pascal.window()->accessibleDescription().contains("Ctrl+0"));
+}
+
 TEST_F(Navigation, ClosingTheMenuEndsTheProgram)
 {
     closeBox(program.menu);

@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QTest>
+#include <QTimer>
 
 #include "simulator.h"
 #include "torricelli/form.h"
@@ -319,4 +320,29 @@ TEST_F(Torricelli, EnterHeldOnOmplirOnlyFills)
     EXPECT_EQ(text("txtAlturaForat"), "1");
     EXPECT_EQ(caption("lblRespostaVelocitat"), "");
     EXPECT_EQ(pixel(*form, 1500, 3500), kGreen);
+}
+
+TEST_F(Torricelli, ZoomedWhileEmptyingThePictureIsWholeAtTheNewSize)
+{
+    fill("2");
+    // The window doubles while the tank empties: what was drawn is drawn
+    // again at the new size, and the rest of the emptying follows at it.
+    {
+        PacedWithoutWaiting paced;
+        QTimer::singleShot(0, form, [this] { form->resize(2 * 792, 2 * 573); });
+        empty("1");
+    }
+    ASSERT_EQ(form->zoom(), 2);
+    const struct {
+        float x, y;
+        QColor color;
+    } seen[] = {
+        {1600, 8000 - 250, kGreen},      // the liquid left below the hole
+        {1600, 8000 - 750, Qt::white},   // the rows emptied above it
+        {3500, 8000 - 65, kGreen},       // under the outermost jet, just above the ground
+        {3750, 8000 - 15, Qt::white},    // beyond where it lands
+        {610, 8000 - 1150, Qt::black},   // the left wall drawn by the filling, above the liquid
+        {2650, 8000 - 1150, Qt::black},  // the right one
+    };
+    for (const auto& s : seen) EXPECT_EQ(pixel(*form, s.x, s.y), s.color) << s.x << "," << s.y;
 }
