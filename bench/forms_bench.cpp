@@ -5,8 +5,11 @@
 // is the goal).
 
 #include <benchmark/benchmark.h>
+#include <QLineEdit>
 #include <QScrollBar>
 #include <QTest>
+#include <ctime>
+#include <functional>
 
 #include "runtime/form.h"
 #include "runtime/runtime.h"
@@ -95,6 +98,134 @@ void BM_ArchimedesMotion(benchmark::State& state)
     state.counters["real/virtual"] = ratio(state, virtualTime / state.iterations(), real);
 }
 BENCHMARK(BM_ArchimedesMotion)->Unit(benchmark::kMillisecond);
+
+// The heaviest handlers, as the pupil runs them, with the form at a zoom:
+// 1, and 4.8 (a 3840-pixel-wide projector at full screen). What counts is
+// the CPU time each takes against the virtual time it is paced to: well
+// below 1/3, or the animation cannot keep its frames.
+struct Heavy {
+    const char* menuButton;
+    std::function<void(QWidget&)> prepare;  // the inputs, and what comes before
+    const char* button;                     // the handler measured
+};
+
+void BM_HeavyHandler(benchmark::State& state, const Heavy& heavy)
+{
+    const double zoom = static_cast<double>(state.range(0)) / 10;
+    shell::Program program;
+    rt::Runtime::instance().start(program.menu);
+    QTest::mouseClick(program.menu.window()->findChild<QWidget*>(heavy.menuButton), Qt::LeftButton);
+    rt::Form& form = *rt::Runtime::instance().loadedWindows().at(0);
+    form.resize((QSizeF(792, 573) * zoom).toSize());
+    QCoreApplication::processEvents();
+    heavy.prepare(form);
+    QWidget* button = form.findChild<QWidget*>(heavy.button);
+    double cpu = 0;
+    std::chrono::nanoseconds virtualTime{0};
+    for (auto _ : state) {
+        const std::clock_t c0 = std::clock();
+        QTest::mouseClick(button, Qt::LeftButton);
+        cpu += static_cast<double>(std::clock() - c0) / CLOCKS_PER_SEC;
+        virtualTime += rt::Runtime::instance().pacer().elapsed();
+    }
+    const double n = static_cast<double>(state.iterations());
+    state.counters["zoom"] = form.zoom();
+    state.counters["cpu_s"] = cpu / n;
+    state.counters["virtual_s"] = std::chrono::duration<double>(virtualTime).count() / n;
+    state.counters["cpu/virtual"] = cpu / std::chrono::duration<double>(virtualTime).count();
+}
+
+// The same handlers paced as the pupil sees them, the windows presented at
+// every frame: how many frames a second reach the screen.
+void BM_HeavyHandlerFrames(benchmark::State& state, const Heavy& heavy)
+{
+    const double zoom = static_cast<double>(state.range(0)) / 10;
+    shell::Program program;
+    auto& runtime = rt::Runtime::instance();
+    runtime.start(program.menu);
+    QTest::mouseClick(program.menu.window()->findChild<QWidget*>(heavy.menuButton), Qt::LeftButton);
+    rt::Form& form = *runtime.loadedWindows().at(0);
+    form.resize((QSizeF(792, 573) * zoom).toSize());
+    QCoreApplication::processEvents();
+    heavy.prepare(form);
+    QWidget* button = form.findChild<QWidget*>(heavy.button);
+    long long frames = 0;
+    double wall = 0;
+    runtime.pacer().setPresenter([&] {
+        ++frames;
+        runtime.present();
+    });
+    runtime.pacer().setEnabled(true);
+    for (auto _ : state) {
+        const auto t0 = std::chrono::steady_clock::now();
+        QTest::mouseClick(button, Qt::LeftButton);
+        wall += std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+    }
+    runtime.pacer().setEnabled(false);
+    runtime.pacer().setPresenter([&] { runtime.present(); });
+    state.counters["frames/s"] = static_cast<double>(frames) / wall;
+}
+
+void type(QWidget& form, const char* box, const char* text)
+{
+    auto* edit = form.findChild<QLineEdit*>(QString::fromUtf8(box));
+    edit->clear();
+    QTest::keyClicks(edit, QString::fromUtf8(text));
+}
+
+void set(QWidget& form, const char* bar, int value)
+{
+    form.findChild<QScrollBar*>(QString::fromUtf8(bar))->setValue(value);
+}
+
+void click(QWidget& form, const char* button)
+{
+    QTest::mouseClick(form.findChild<QWidget*>(QString::fromUtf8(button)), Qt::LeftButton);
+}
+
+const Heavy kTorricelliEmptying{"cmdTorricelli",
+                                [](QWidget& form) {
+                                    type(form, "txtAlturaLíquid", "10");
+                                    click(form, "cmdOmplir");
+                                    type(form, "txtAlturaForat", "5");
+                                },
+                                "cmdBuidar"};
+const Heavy kContinuityWidestFill{"cmdContinuïtat",
+                                  [](QWidget& form) {
+                                      set(form, "hsbCabal", 100);
+                                      for (const char* bar : {"HSBDiàmetre1", "HSBDiàmetre2", "HSBDiàmetre3"})
+                                          set(form, bar, 200);
+                                      click(form, "cmdCalcular");
+                                  },
+                                  "cmdSimular"};
+const Heavy kVenturiAt500{"cmdVenturi",
+                          [](QWidget& form) {
+                              set(form, "hsbCabal", 500);
+                              click(form, "cmdCalcular");
+                          },
+                          "cmdSimular"};
+
+BENCHMARK_CAPTURE(BM_HeavyHandler, torricelli_emptying_10_to_5m, kTorricelliEmptying)
+    ->Arg(10)
+    ->Arg(48)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_HeavyHandler, continuity_widest_fill, kContinuityWidestFill)
+    ->Arg(10)
+    ->Arg(48)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_HeavyHandler, venturi_500_l_min, kVenturiAt500)->Arg(10)->Arg(48)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_HeavyHandlerFrames, torricelli_emptying_10_to_5m, kTorricelliEmptying)
+    ->Arg(48)
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_HeavyHandlerFrames, continuity_widest_fill, kContinuityWidestFill)
+    ->Arg(48)
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_HeavyHandlerFrames, venturi_500_l_min, kVenturiAt500)
+    ->Arg(48)
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
