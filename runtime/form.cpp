@@ -33,14 +33,19 @@ DrawingSurface::DrawingSurface(QWidget& client) : QWidget(&client)
     rescale(QSize(toPixels(Form::kClientWidth), toPixels(Form::kClientHeight)), client.devicePixelRatioF());
 }
 
-void DrawingSurface::rescale(QSize logicalSize, qreal scale)
+void DrawingSurface::rescale(QSize logicalSize, qreal scale, bool keep)
 {
     painter_.reset();
+    const QImage before = keep ? image_ : QImage();
     setGeometry(QRect(QPoint(0, 0), logicalSize));
     dpr_ = devicePixelRatioF();
     scale_ = scale;
     image_ = QImage();
     drawn_ = dirty_ = QRect();
+    if (!before.isNull()) {
+        image_ = before.scaled((QSizeF(logicalSize) * dpr_).toSize(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        drawn_ = rect();
+    }
     update();
 }
 
@@ -280,26 +285,45 @@ QColor Form::penColor(Color color) const
 void Form::paint(const Drawn& d)
 {
     if (d.kind == Drawn::Kind::Erase) {
-        surface_.erase(
-            d.control->viewRect(float(d.from.x()), float(d.from.y()), float(d.to.x()), float(d.to.y()), zoom_));
+        surface_.erase(d.control->viewRect(d.x1, d.y1, d.x2, d.y2, zoom_));
         return;
     }
-    const QPointF a = pixelsOf(d.from, surface_.scale()), b = pixelsOf(d.to, surface_.scale());
+    const QPointF a = pixelsOf(QPointF(d.x1, d.y1), surface_.scale());
+    const QPointF b = pixelsOf(QPointF(d.x2, d.y2), surface_.scale());
+    const QColor color = QColor::fromRgb(d.color);
     if (d.kind == Drawn::Kind::Segment)
-        surface_.line(a, b, d.color, d.width);
+        surface_.line(a, b, color, d.width);
     else
-        surface_.box(QRectF(a, b), d.color, d.width, d.kind == Drawn::Kind::FilledBox);
+        surface_.box(QRectF(a, b), color, d.width, d.kind == Drawn::Kind::FilledBox);
+}
+
+void Form::record(const Drawn& drawn)
+{
+    if (!replayable_) return;
+    if (drawn_.size() == kMaxDrawn) {
+        replayable_ = false;
+        std::vector<Drawn>().swap(drawn_);
+        return;
+    }
+    drawn_.push_back(drawn);
 }
 
 void Form::draw(DrawCall::Kind kind, float x1, float y1, float x2, float y2, Color color)
 {
-    const Drawn drawn{
-        static_cast<Drawn::Kind>(kind), twipsOf(x1, y1), twipsOf(x2, y2), penColor(color), drawWidth_, nullptr};
-    drawn_.push_back(drawn);
+    const QPointF from = twipsOf(x1, y1), to = twipsOf(x2, y2);
+    const Drawn drawn{float(from.x()),
+                      float(from.y()),
+                      float(to.x()),
+                      float(to.y()),
+                      penColor(color).rgb(),
+                      static_cast<std::uint16_t>(std::min(drawWidth_, 65535)),
+                      static_cast<Drawn::Kind>(kind),
+                      nullptr};
+    record(drawn);
     paint(drawn);
     // What a call costs is counted in pixels at a zoom of 1 and a pixel
     // ratio of 1, so that an animation lasts as long on any screen.
-    const QPointF a = pixelsOf(drawn.from, 1), b = pixelsOf(drawn.to, 1);
+    const QPointF a = pixelsOf(from, 1), b = pixelsOf(to, 1);
     const double dx = std::abs(a.x() - b.x()), dy = std::abs(a.y() - b.y());
     double pixels = 0;
     switch (kind) {
@@ -315,14 +339,10 @@ void Form::draw(DrawCall::Kind kind, float x1, float y1, float x2, float y2, Col
 
 void Form::eraseDrawing(const Control& control)
 {
-    if (drawn_.empty()) return;
-    const Drawn erased{Drawn::Kind::Erase,
-                       QPointF(control.Left(), control.Top()),
-                       QPointF(control.Width(), control.Height()),
-                       QColor(),
-                       0,
-                       &control};
-    drawn_.push_back(erased);
+    if (drawn_.empty() && replayable_) return;  // nothing drawn since Cls
+    const Drawn erased{control.Left(),     control.Top(), control.Width(), control.Height(), 0, 0,
+                       Drawn::Kind::Erase, &control};
+    record(erased);
     paint(erased);
 }
 
@@ -350,6 +370,7 @@ void Form::Cls()
 {
     surface_.clear();
     drawn_.clear();
+    replayable_ = true;
     currentX_ = currentY_ = 0;
     Runtime::instance().pacer().chargeDrawing(0);
 }
@@ -383,8 +404,9 @@ void Form::fitToWindow()
     if (zoom == zoom_) return;
     zoom_ = zoom;
     for (Control* c : allControls()) c->rescale();
-    // The drawing, again, at the new size: nothing is lost or blurred.
-    surface_.rescale(client, client_.devicePixelRatioF() * zoom);
+    // The drawing, again, at the new size: nothing is lost or blurred (but
+    // for a drawing too long to keep, which is stretched).
+    surface_.rescale(client, client_.devicePixelRatioF() * zoom, !replayable_);
     for (const Drawn& d : drawn_) paint(d);
     surface_.flush();
 }

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QWidget>
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <stdexcept>
@@ -21,8 +22,9 @@ class FormInstanceBase;
 class DrawingSurface : public QWidget {
 public:
     explicit DrawingSurface(QWidget& client);
-    // Starts a new, empty picture at another size and pixel scale.
-    void rescale(QSize logicalSize, qreal scale);
+    // Starts a new, empty picture at another size and pixel scale; or, with
+    // `keep`, the picture there was, stretched to the new size.
+    void rescale(QSize logicalSize, qreal scale, bool keep = false);
 
     // Device-pixel coordinates of the image.
     void line(QPointF from, QPointF to, QColor color, int width);
@@ -65,13 +67,13 @@ struct DrawCall {
 
 // What the form has drawn since the last Cls, in twips, so that the picture
 // can be drawn again at another zoom; and where windowless controls painted
-// over it.
+// over it. Small: an emptying of the tank is some hundred thousand calls.
 struct Drawn {
-    enum class Kind { Segment, Box, FilledBox, Erase };
+    enum class Kind : std::uint8_t { Segment, Box, FilledBox, Erase };
+    float x1, y1, x2, y2;  // twips; an erased control's left, top, width, height
+    QRgb color;
+    std::uint16_t width;
     Kind kind;
-    QPointF from, to;  // twips; an erased control's top-left and size
-    QColor color;
-    int width;
     const Control* control;  // the control that painted over the drawing
 };
 
@@ -170,6 +172,7 @@ private:
     // A point in the form's scale, in twips.
     QPointF twipsOf(float x, float y) const;
     void paint(const Drawn& drawn);
+    void record(const Drawn& drawn);
     void fitToWindow();
     void resizeToZoomStep();
     void stepZoom(int steps);  // 0: back to 100 %
@@ -180,6 +183,10 @@ private:
     QWidget client_;
     DrawingSurface surface_;
     std::vector<Drawn> drawn_;
+    // Past this many calls since the last Cls the log stops, and a new zoom
+    // stretches the picture instead of drawing it again.
+    static constexpr size_t kMaxDrawn = 2'000'000;
+    bool replayable_ = true;
     double zoom_ = 1;
     FormInstanceBase* instance_ = nullptr;
     bool loadFinished_ = false;

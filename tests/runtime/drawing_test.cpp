@@ -125,3 +125,15 @@ TEST_F(Drawing, KeepsItsPicturesAtTheScreensPixelRatio)
     EXPECT_EQ(image.width(), std::lround(792 * asked));
     EXPECT_EQ(image.height(), std::lround(573 * asked));
 }
+
+// Past two million calls since Cls the form stops keeping them: a new zoom
+// then stretches the picture, which must still be there.
+TEST_F(Drawing, AVeryLongDrawingSurvivesAZoom)
+{
+    form->setDrawWidth(3);
+    for (int i = 0; i <= 2'000'000; ++i) form->Line(1500, 4500, 1500, 4500, rt::RGB(255, 0, 0));
+    form->resize(2 * 792, 2 * 573);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(form->zoom(), 2);
+    EXPECT_EQ(at(1500, 4500), kRed);
+}
