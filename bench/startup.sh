@@ -12,7 +12,8 @@ bare=$build/bench/bare_window_startup
 if [ -z "${DISPLAY:-}" ]; then
   export DISPLAY=:71
   Xvfb "$DISPLAY" -screen 0 1280x1024x24 >/dev/null 2>&1 &
-  trap 'kill $!' EXIT
+  xvfb=$!
+  trap 'kill $xvfb' EXIT
   sleep 1
 fi
 
