@@ -1,5 +1,6 @@
 #include "form.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QIcon>
 #include <QMouseEvent>
@@ -146,9 +147,39 @@ void DrawingSurface::paintEvent(QPaintEvent* event)
     p.drawImage(QRectF(r), image_, source);
 }
 
+// ---- FocusMark -------------------------------------------------------------
+
+FocusMark::FocusMark(QWidget& client) : QWidget(&client)
+{
+    setObjectName(QStringLiteral("marcaDelFocus"));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    hide();
+}
+
+void FocusMark::follow(QWidget* control, double zoom)
+{
+    control_ = control;
+    if (control == nullptr || !control->isVisible()) {
+        hide();
+        return;
+    }
+    width_ = std::max(2, static_cast<int>(std::lround(2 * zoom)));
+    const QRect around(control->mapTo(parentWidget(), QPoint(0, 0)), control->size());
+    setGeometry(around.adjusted(-width_, -width_, width_, width_));
+    show();
+    raise();
+}
+
+void FocusMark::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setPen(QPen(Qt::black, width_, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    p.drawRect(QRectF(rect()).adjusted(width_ / 2.0, width_ / 2.0, -width_ / 2.0, -width_ / 2.0));
+}
+
 // ---- Form ------------------------------------------------------------------
 
-Form::Form(const FormProps& props) : client_(this), surface_(client_)
+Form::Form(const FormProps& props) : client_(this), surface_(client_), focusMark_(client_)
 {
     setObjectName(QString::fromUtf8(props.name));
     setWindowTitle(QString::fromUtf8(props.caption));
@@ -171,6 +202,9 @@ Form::Form(const FormProps& props) : client_(this), surface_(client_)
     key(QKeySequence(QKeySequence::ZoomOut), [this] { stepZoom(-1); });
     key(QKeySequence(Qt::CTRL | Qt::Key_0), [this] { stepZoom(0); });
     key(QKeySequence(Qt::Key_F11), [this] { toggleFullScreen(); });
+    QObject::connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (now == nullptr || now->window() == this) focusMark_.follow(now, zoom_);
+    });
     font_ = props.font;
     backColor_ = props.backColor;
     setFont(toQFont(font_));
@@ -404,6 +438,10 @@ void Form::fitToWindow()
     if (zoom == zoom_) return;
     zoom_ = zoom;
     for (Control* c : allControls()) c->rescale();
+    focusMark_.follow(QApplication::focusWidget() != nullptr && QApplication::focusWidget()->window() == this
+                          ? QApplication::focusWidget()
+                          : nullptr,
+                      zoom);
     // The drawing, again, at the new size: nothing is lost or blurred (but
     // for a drawing too long to keep, which is stretched).
     surface_.rescale(client, client_.devicePixelRatioF() * zoom, !replayable_);

@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QPointer>
 #include <QWidget>
 #include <cstdint>
 #include <functional>
@@ -75,6 +76,23 @@ struct Drawn {
     std::uint16_t width;
     Kind kind;
     const Control* control;  // the control that painted over the drawing
+};
+
+// The mark around the control that has the focus: two pixels (more at a
+// zoom) of black, which stands out on every form's background, shown from
+// the first focus on.
+class FocusMark : public QWidget {
+public:
+    explicit FocusMark(QWidget& client);
+    // Around `control` (a widget of the client area), or hidden for none.
+    void follow(QWidget* control, double zoom);
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    QPointer<QWidget> control_;
+    int width_ = 2;
 };
 
 struct FormProps {
@@ -182,6 +200,7 @@ private:
 
     QWidget client_;
     DrawingSurface surface_;
+    FocusMark focusMark_;
     std::vector<Drawn> drawn_;
     // Past this many calls since the last Cls the log stops, and a new zoom
     // stretches the picture instead of drawing it again.

@@ -280,3 +280,29 @@ TEST_F(Controls, ClicksLandWhereTheZoomedControlsAre)
     EXPECT_EQ(QAccessible::queryAccessibleInterface(button)->rect(),
               QRect(button->mapToGlobal(QPoint(0, 0)), button->size()));
 }
+
+TEST_F(Controls, TheFocusIsMarkedFromTheFirstOnAndStandsOut)
+{
+    // Contrast as the accessibility guidelines reckon it, from 1 to 21.
+    const auto luminance = [](QColor c) {
+        const auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+    };
+    const auto contrast = [&](QColor a, QColor b) {
+        const double la = luminance(a), lb = luminance(b);
+        return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+    };
+    activate(*form);
+    QWidget* mark = find(*form, "marcaDelFocus");
+    ASSERT_NE(mark, nullptr);
+    for (const char* name : {"hsbA", "cmdA"}) {  // the first focus, then Tab
+        QWidget* focused = QApplication::focusWidget();
+        ASSERT_EQ(focused, find(*form, name));
+        EXPECT_TRUE(mark->isVisible()) << name;
+        EXPECT_EQ(mark->geometry(), focused->geometry().adjusted(-2, -2, 2, 2)) << name;
+        const QImage shot = form->grab().toImage();
+        const QPoint outside = focused->geometry().topLeft() + QPoint(-1, focused->height() / 2);
+        EXPECT_GE(contrast(shot.pixelColor(outside), color(kPaper)), 3.0) << name;
+        QTest::keyClick(focused, Qt::Key_Tab);
+    }
+}
