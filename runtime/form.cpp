@@ -158,7 +158,6 @@ FocusMark::FocusMark(QWidget& client) : QWidget(&client)
 
 void FocusMark::follow(QWidget* control, double zoom)
 {
-    control_ = control;
     if (control == nullptr || !control->isVisible()) {
         hide();
         return;

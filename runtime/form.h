@@ -4,7 +4,6 @@
 
 #include <QImage>
 #include <QPainter>
-#include <QPointer>
 #include <QWidget>
 #include <cstdint>
 #include <functional>
@@ -91,7 +90,6 @@ protected:
     void paintEvent(QPaintEvent*) override;
 
 private:
-    QPointer<QWidget> control_;
     int width_ = 2;
 };
 
