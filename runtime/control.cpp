@@ -38,6 +38,7 @@ Control::Control(Container& container, const Props& props, QWidget* view, Kind k
 {
     view_->setParent(&container.area());
     view_->setObjectName(QString::fromUtf8(props.name));
+    view_->setFont(toQFont(fontSpec_));
     if (props.accessibleName != nullptr) view_->setAccessibleName(QString::fromUtf8(props.accessibleName));
     applyGeometry();
     container.add(*this);
@@ -110,11 +111,6 @@ void Control::repaint(long long pixels)
     // a projector as on a laptop.
     const double z = zoom();
     Runtime::instance().pacer().chargeProperty(static_cast<long long>(static_cast<double>(pixels) / (z * z)));
-}
-
-QFont fontFor(const Props& props, const Container& container)
-{
-    return toQFont(props.font.face != nullptr ? props.font : container.font());
 }
 
 }  // namespace rt

@@ -70,6 +70,8 @@ public:
     void move(float left, float top, float width, float height);
 
     bool Visible() const { return visible_; }
+    // The font the control shows: its own, or its container's.
+    const FontSpec& fontSpec() const { return fontSpec_; }
     void setVisible(bool visible);
     void SetFocus() { view_->setFocus(Qt::OtherFocusReason); }
 
@@ -110,8 +112,5 @@ private:
     bool visible_;
     FontSpec fontSpec_;  // its own, or its container's
 };
-
-// The font a control shows: its own, or its container's.
-QFont fontFor(const Props& props, const Container& container);
 
 }  // namespace rt

@@ -128,7 +128,6 @@ Button::Button(Container& container, const Props& props)
     : Control(container, props, new View(*this, props.caption), Kind::Windowed)
 {
     auto& view = static_cast<View&>(widget());
-    view.setFont(fontFor(props, container));
     view.setEnabled(props.enabled);
     view.setAutoDefault(false);
     QObject::connect(&view, &QPushButton::clicked, [this] { clicked(); });
@@ -373,7 +372,6 @@ private:
 TextBox::TextBox(Container& container, const Props& props) : Control(container, props, new View(*this), Kind::Windowed)
 {
     auto& view = static_cast<View&>(widget());
-    view.setFont(fontFor(props, container));
     view.setText(QString::fromUtf8(props.caption));
     view.setFrame(true);
     shown_ = view.text();
@@ -433,7 +431,7 @@ PictureBox::PictureBox(Container& container, const Props& props)
     auto& view = static_cast<View&>(widget());
     view.owner = this;
     if (props.border) view.setFrameStyle(QFrame::Box | QFrame::Plain);
-    font_ = props.font.face != nullptr ? props.font : container.font();
+    font_ = fontSpec();
     backColor_ = props.backColor == kDefaultColor ? sys::ButtonFace : props.backColor;
     paintBackground(view, backColor_, kDefaultColor);
     view.setFocusPolicy(Qt::NoFocus);
@@ -470,9 +468,8 @@ Frame::Frame(Container& container, const Props& props)
     : Control(container, props, new FrameView(props.caption), Kind::Windowed)
 {
     QWidget& view = widget();
-    font_ = props.font.face != nullptr ? props.font : container.font();
+    font_ = fontSpec();
     backColor_ = props.backColor == kDefaultColor ? container.backColor() : props.backColor;
-    view.setFont(fontFor(props, container));
     paintBackground(view, backColor_, kDefaultColor);
 }
 
@@ -481,7 +478,6 @@ Frame::Frame(Container& container, const Props& props)
 OptionButton::OptionButton(Container& container, const Props& props)
     : Control(container, props, new OptionView(*this, props.caption), Kind::Windowed)
 {
-    widget().setFont(fontFor(props, container));
     paintBackground(widget(), props.backColor, container.backColor());
     QObject::connect(&button(), &QRadioButton::clicked, [this] {
         if (click_) Runtime::instance().dispatch(&widget(), click_);

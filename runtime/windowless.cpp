@@ -131,7 +131,6 @@ Label::Label(Container& container, const Props& props)
       symbol_(isSymbolFace(props.font)),
       alignment_(props.alignment)
 {
-    widget().setFont(fontFor(props, container));
 }
 
 QString Label::shownText() const
