@@ -301,8 +301,8 @@ TEST_F(Controls, TheFocusIsMarkedFromTheFirstOnAndStandsOut)
         EXPECT_TRUE(mark->isVisible()) << name;
         EXPECT_EQ(mark->geometry(), focused->geometry().adjusted(-2, -2, 2, 2)) << name;
         const QImage shot = form->grab().toImage();
-        const QPoint outside = focused->geometry().topLeft() + QPoint(-1, focused->height() / 2);
-        EXPECT_GE(contrast(shot.pixelColor(outside), color(kPaper)), 3.0) << name;
+        const QPointF outside = QPointF(focused->geometry().topLeft() + QPoint(-1, focused->height() / 2));
+        EXPECT_GE(contrast(shot.pixelColor((outside * shot.devicePixelRatio()).toPoint()), color(kPaper)), 3.0) << name;
         QTest::keyClick(focused, Qt::Key_Tab);
     }
 }
