@@ -9,7 +9,11 @@
 namespace arquimedes {
 
 frmArquímedes::frmArquímedes(Values& values)
-    : Form({.name = "frmArquímedes", .caption = "Principi d'Arquímedes", .backColor = sys::TitleBarText}),
+    : Form({.name = "frmArquímedes",
+            .caption = "Principi d'Arquímedes",
+            .description = "Un recipient a l'aigua, omplert amb un producte de l'altura i la densitat que trieu, puja, "
+                           "baixa o es manté segons si l'empenta és més gran, més petita o igual que el seu pes.",
+            .backColor = sys::TitleBarText}),
       values_(values)
 {
     HSBAlturaLíquid.onChange([this] { HSBAlturaLíquid_Change(); });
@@ -41,6 +45,10 @@ void frmArquímedes::Càlcul()
     shpAlturaLíquid.setFillStyle(FillStyle::Solid);
     shpAlturaLíquid.setHeight(coverHeight(h));
     shpVaixell.setFillColor(kProduct);
+    const QString filled = QStringLiteral("Recipient omplert amb %1 i densitat %2")
+                               .arg(lblAlturaL.Caption(), lblDensitatValor.Caption());
+    shpVaixell.setAccessibleName(filled);
+    announce(filled);
 }
 
 void frmArquímedes::cmdOmplir_Click()
@@ -60,6 +68,7 @@ void frmArquímedes::cmdEsborrar_Click()
     shpVaixell.setHeight(1000);
     shpVaixell.setTop(kRestTop);
     shpVaixell.setFillColor(kCover);
+    shpVaixell.setAccessibleName(QStringLiteral("Recipient buit, a la posició inicial"));
     shpAlturaLíquid.setHeight(0);
     shpAlturaLíquid.setTop(kRestTop);
     lblPesProducte.setCaption("");
@@ -86,6 +95,13 @@ void frmArquímedes::cmdIniciarMoviment_Click()
         }
     }
     lblPesProducte.setCaption(resultText(F));
+    const char* ended = direction < 0   ? "El recipient ha pujat fins a la superfície"
+                        : direction > 0 ? "El recipient s'ha enfonsat fins al fons"
+                                        : "El recipient es manté a la mateixa altura";
+    shpVaixell.setAccessibleName(direction < 0   ? QStringLiteral("Recipient surant a la superfície")
+                                 : direction > 0 ? QStringLiteral("Recipient enfonsat al fons")
+                                                 : QStringLiteral("Recipient a la posició inicial"));
+    announce(QString::fromUtf8(ended));
 }
 
 void frmArquímedes::cmdSortir_Click()

@@ -7,7 +7,12 @@
 namespace cabal {
 
 frmCabal::frmCabal(Values& values)
-    : Form({.name = "frmCabal", .caption = "Equació de continuïtat", .backColor = kBack}), values_(values)
+    : Form({.name = "frmCabal",
+            .caption = "Equació de continuïtat",
+            .description = "Un mateix cabal passa per una canonada de tres trams dels diàmetres que trieu; es calcula "
+                           "la velocitat del fluid en cada tram.",
+            .backColor = kBack}),
+      values_(values)
 {
     // The drawing's horizontal unit is 3.9 twips; its vertical unit a twip.
     setScaleWidth(3046.154f);
@@ -75,7 +80,17 @@ void frmCabal::cmdCalcular_Click()
         }
         for (int side : {1, -1}) Line(starts[k], wall(d[k], side), ends[k], wall(d[k], side));
     }
+    describeDrawing(QStringLiteral("Perfil de la canonada, %1").arg(sections()));
     cmdSimular.setEnabled(true);
+}
+
+QString frmCabal::sections() const
+{
+    const Values& v = values_;
+    return QStringLiteral("amb trams de %1, %2 i %3 mm de diàmetre")
+        .arg(QString::fromStdString(integerText(static_cast<int>(v.Diametre1))),
+             QString::fromStdString(integerText(static_cast<int>(v.Diametre2))),
+             QString::fromStdString(integerText(static_cast<int>(v.Diametre3))));
 }
 
 void frmCabal::cmdSimular_Click()
@@ -84,6 +99,8 @@ void frmCabal::cmdSimular_Click()
         const auto px = static_cast<float>(x), py = static_cast<float>(y);
         Line(px, py, px, py, kFluid);
     });
+    describeDrawing(QStringLiteral("Canonada plena de fluid, %1").arg(sections()));
+    announce(QStringLiteral("La canonada s'ha omplert de fluid"));
 }
 
 void frmCabal::cmdEsborrar_Click()

@@ -6,7 +6,12 @@
 
 namespace pascal {
 
-frmPascal::frmPascal() : Form({.name = "frmPascal", .caption = "Principi de Pascal", .font = {"Arial", 14.25f}})
+frmPascal::frmPascal()
+    : Form({.name = "frmPascal",
+            .caption = "Principi de Pascal",
+            .description = "Una premsa hidràulica: la força aplicada a l'èmbol 1 dóna una pressió que es transmet "
+                           "per tot el líquid i fa pujar l'èmbol 2 amb una força resultant més gran.",
+            .font = {"Arial", 14.25f}})
 {
     cmdCalcular.onClick([this] { cmdCalcular_Click(); });
     cmdSimular.onClick([this] { cmdSimular_Click(); });
@@ -116,6 +121,7 @@ void frmPascal::Form_Click()
     lblPes2.setTop(4200);
     lblPes1.setVisible(true);
     lblPes2.setVisible(true);
+    describeDrawing(QStringLiteral("Premsa en repòs, amb els dos èmbols i el líquid"));
 }
 
 // One stroke: the small piston is painted one twip lower at each step and
@@ -142,6 +148,8 @@ void frmPascal::cmdSimular_Click()
     lblPes2.setTop(2200);
     lblPes2.setVisible(true);
     placeValve(false);
+    describeDrawing(QStringLiteral("Premsa després d'una carrera: l'èmbol 1 avall i l'èmbol 2 amunt"));
+    announce(QStringLiteral("L'èmbol 1 ha baixat i l'èmbol 2 ha pujat"));
 }
 
 void frmPascal::cmdSortir_Click()

@@ -1,5 +1,6 @@
 #include "control.h"
 
+#include <QHash>
 #include <algorithm>
 
 #include "fonts.h"
@@ -24,9 +25,25 @@ void Container::restack()
         if (!(*it)->windowless()) (*it)->widget().raise();
 }
 
+namespace {
+
+QHash<const QWidget*, Control*>& controlsByView()
+{
+    static QHash<const QWidget*, Control*> controls;
+    return controls;
+}
+
+}  // namespace
+
+Control* Control::of(const QWidget* view)
+{
+    return controlsByView().value(view, nullptr);
+}
+
 Control::Control(Container& container, const Props& props, QWidget* view, Kind kind)
     : container_(container),
       view_(view),
+      key_(view),
       kind_(kind),
       tabIndex_(props.tabIndex),
       left_(props.left),
@@ -36,6 +53,7 @@ Control::Control(Container& container, const Props& props, QWidget* view, Kind k
       visible_(props.visible),
       fontSpec_(props.font.face != nullptr ? props.font : container.font())
 {
+    controlsByView().insert(view_, this);
     view_->setParent(&container.area());
     view_->setObjectName(QString::fromUtf8(props.name));
     view_->setFont(toQFont(fontSpec_));
@@ -47,6 +65,7 @@ Control::Control(Container& container, const Props& props, QWidget* view, Kind k
 
 Control::~Control()
 {
+    controlsByView().remove(key_);
     container_.remove(*this);
     delete view_;
 }

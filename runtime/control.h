@@ -74,10 +74,21 @@ public:
     const FontSpec& fontSpec() const { return fontSpec_; }
     void setVisible(bool visible);
     void SetFocus() { view_->setFocus(Qt::OtherFocusReason); }
+    // What a screen reader calls a control that has no caption, as it
+    // changes ("Recipient enfonsat").
+    void setAccessibleName(const QString& name) { view_->setAccessibleName(name); }
 
     // What a screen reader reads for the control: its caption, the text of
     // its picture, or the name the form gives it (none for a decoration).
     virtual QString accessibleText() const;
+    // Whether a screen reader sees the control at all: decorations (lines,
+    // unnamed shapes, empty labels) are left out.
+    virtual bool spoken() const { return !windowless() || !accessibleText().trimmed().isEmpty(); }
+    // Finds the controls this one names (a label's caption, a scroll bar's
+    // value label) once the whole form exists.
+    virtual void link() {}
+    // The control a widget shows, if any.
+    static Control* of(const QWidget* view);
 
     // The place of the view, in logical pixels, for given twips at a zoom.
     virtual QRect viewRect(float left, float top, float width, float height, double zoom) const;
@@ -106,6 +117,7 @@ private:
 
     Container& container_;
     QPointer<QWidget> view_;
+    const QWidget* key_;  // the view, even once Qt has deleted it
     Kind kind_;
     int tabIndex_;
     float left_, top_, width_, height_;

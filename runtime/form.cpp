@@ -1,5 +1,6 @@
 #include "form.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QIcon>
@@ -16,6 +17,7 @@
 #include "pictures.h"
 #include "runtime.h"
 #include "twips.h"
+#include "windowless.h"
 
 namespace rt {
 
@@ -29,7 +31,6 @@ QColor toQColor(Color color)
 DrawingSurface::DrawingSurface(QWidget& client) : QWidget(&client)
 {
     setObjectName(QStringLiteral("dibuix"));
-    setAccessibleName(QStringLiteral("Dibuix"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     rescale(QSize(toPixels(Form::kClientWidth), toPixels(Form::kClientHeight)), client.devicePixelRatioF());
 }
@@ -178,7 +179,12 @@ void FocusMark::paintEvent(QPaintEvent*)
 
 // ---- Form ------------------------------------------------------------------
 
-Form::Form(const FormProps& props) : client_(this), surface_(client_), focusMark_(client_)
+Form::Form(const FormProps& props)
+    : client_(this),
+      surface_(client_),
+      focusMark_(client_),
+      announcer_(client_),
+      description_(QString::fromUtf8(props.description))
 {
     setObjectName(QString::fromUtf8(props.name));
     setWindowTitle(QString::fromUtf8(props.caption));
@@ -188,7 +194,6 @@ Form::Form(const FormProps& props) : client_(this), surface_(client_), focusMark
     client_.setGeometry(QRect(QPoint(0, 0), client));
     resize(client);
     setMinimumSize(client / 2);
-    setAccessibleDescription(QString::fromUtf8(kZoomKeys));
     // The presentation keys; the forms' own keys are Alt and a letter.
     const auto key = [this](QKeySequence sequence, std::function<void()> action) {
         QObject::connect(new QShortcut(sequence, this), &QShortcut::activated, this, std::move(action));
@@ -250,6 +255,7 @@ Control* Form::findControl(const QString& name) const
 void Form::finishLoad()
 {
     const std::vector<Control*> all = allControls();
+    for (Control* c : all) c->link();
     restack();
     for (Control* c : all)
         if (auto* inner = dynamic_cast<Container*>(c)) inner->restack();
@@ -401,11 +407,55 @@ void Form::FilledBox(float x1, float y1, float x2, float y2, Color color)
 
 void Form::Cls()
 {
+    describeDrawing(QString());
     surface_.clear();
     drawn_.clear();
     replayable_ = true;
     currentX_ = currentY_ = 0;
     Runtime::instance().pacer().chargeDrawing(0);
+}
+
+// ---- what a screen reader is told ----------------------------------------
+
+void Form::describeDrawing(const QString& description)
+{
+    if (description == drawingDescription_) return;
+    const bool shown = !drawingDescription_.isEmpty(), showing = !description.isEmpty();
+    drawingDescription_ = description;
+    if (!QAccessible::isActive()) return;
+    notifyNameChanged(surface_);
+    if (shown != showing) {
+        QAccessibleEvent event(&surface_, showing ? QAccessible::ObjectShow : QAccessible::ObjectHide);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+void Form::announce(const Label& label)
+{
+    if (std::find(heard_.begin(), heard_.end(), &label) == heard_.end()) heard_.push_back(&label);
+    if (!Runtime::instance().inHandler()) speak();
+}
+
+void Form::announce(const QString& sentence)
+{
+    said_.append(sentence);
+    if (!Runtime::instance().inHandler()) speak();
+}
+
+void Form::speak()
+{
+    QStringList sentences;
+    for (const Label* label : heard_) {
+        QString sentence = label->accessibleText().trimmed();
+        if (!sentence.isEmpty() && label->Caption().trimmed().size() > 0) sentences.append(sentence);
+    }
+    sentences += said_;
+    heard_.clear();
+    said_.clear();
+    if (sentences.isEmpty()) return;
+    for (QString& s : sentences)
+        if (!s.endsWith(QLatin1Char('.')) && !s.endsWith(QLatin1Char('!'))) s += QLatin1Char('.');
+    announcer_.say(sentences.join(QLatin1Char(' ')));
 }
 
 void Form::setDrawWidth(int pixels)

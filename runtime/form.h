@@ -10,11 +10,13 @@
 #include <optional>
 #include <stdexcept>
 
+#include "accessible.h"
 #include "control.h"
 
 namespace rt {
 
 class FormInstanceBase;
+class Label;
 
 // The retained picture the form's Line method draws on. It lies above the
 // windowless controls and below the windowed ones, and keeps every drawing
@@ -96,6 +98,8 @@ private:
 struct FormProps {
     const char* name = "";
     const char* caption = "";
+    // One sentence on what the form is for, read by screen readers.
+    const char* description = "";
     Color backColor = sys::TitleBarText;
     FontSpec font = {"MS Sans Serif", 8.25f};
     const char* icon = nullptr;  // resource path of an SVG icon
@@ -105,7 +109,7 @@ struct FormProps {
 };
 
 // The keys that change how large forms are shown, as a teacher finds them
-// in each window's description.
+// in the menu's description and each window's help.
 inline constexpr const char* kZoomKeys =
     "Ctrl+Més amplia la finestra, Ctrl+Menys la redueix i Ctrl+0 la torna al 100 %; F11 passa a pantalla completa i "
     "en torna.";
@@ -163,6 +167,21 @@ public:
     }
 
     void flushDrawing() { surface_.flush(); }
+
+    // What a screen reader is told: the form's purpose, what the drawing
+    // shows now (nothing after Cls), and what a handler has written.
+    const QString& description() const { return description_; }
+    const QString& drawingDescription() const { return drawingDescription_; }
+    void describeDrawing(const QString& description);
+    void describeDrawing(const std::string& description) { describeDrawing(QString::fromStdString(description)); }
+    // Said once the running handler ends (at once outside one): a result
+    // with its caption and unit, a warning, how an animation ended.
+    void announce(const Label& label);
+    void announce(const QString& sentence);
+    void announce(const std::string& sentence) { announce(QString::fromStdString(sentence)); }
+    // Says what was announced since the last time, as one message.
+    void speak();
+    const QString& lastAnnouncement() const { return announcer_.message(); }
     // A windowless control shown, moved or changed paints over the drawing.
     void eraseDrawing(const Control& control);
 
@@ -199,6 +218,11 @@ private:
     QWidget client_;
     DrawingSurface surface_;
     FocusMark focusMark_;
+    Announcer announcer_;
+    QString description_;
+    QString drawingDescription_;
+    std::vector<const Label*> heard_;  // results written, in order
+    QStringList said_;
     std::vector<Drawn> drawn_;
     // Past this many calls since the last Cls the log stops, and a new zoom
     // stretches the picture instead of drawing it again.

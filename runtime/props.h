@@ -49,6 +49,16 @@ struct Props {
     const char* description = nullptr;
     // what a screen reader announces for a control without a caption
     const char* accessibleName = nullptr;
+    // labels: a result's caption and unit (labels of the same form, by
+    // name), read with its value as one sentence; a result, or a message
+    // marked `announced`, is read out when a handler writes it
+    const char* captionLabel = nullptr;
+    const char* unitLabel = nullptr;
+    bool announced = false;
+    // scroll bars: the label that shows the value, and how much one step
+    // is worth on screen
+    const char* valueLabel = nullptr;
+    double shownStep = 1;
 };
 
 }  // namespace rt

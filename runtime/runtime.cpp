@@ -19,7 +19,10 @@ struct Runtime::HandlerScope {
     {
         if (--rt.depth_ == 0) {
             rt.pacer_.endHandler();
-            for (Form* w : rt.loadedWindows()) w->flushDrawing();
+            for (Form* w : rt.loadedWindows()) {
+                w->flushDrawing();
+                w->speak();
+            }
         }
     }
 };

@@ -13,7 +13,7 @@
 #include "fonts.h"
 #include "heldkeys.h"
 #include "pictures.h"
-#include "windowless.h"
+#include "accessible.h"
 
 void ondarellInitAssets();
 

@@ -14,10 +14,12 @@
 #include <QStylePainter>
 #include <optional>
 
+#include "accessible.h"
 #include "errors.h"
 #include "form.h"
 #include "pictures.h"
 #include "runtime.h"
+#include "windowless.h"
 
 namespace rt {
 namespace {
@@ -285,7 +287,9 @@ protected:
 }  // namespace
 
 HScrollBar::HScrollBar(Container& container, const Props& props)
-    : Control(container, props, new ScrollBarView, Kind::Windowed)
+    : Control(container, props, new ScrollBarView, Kind::Windowed),
+      valueLabelName_(props.valueLabel),
+      shownStep_(props.shownStep)
 {
     QScrollBar& b = bar();
     b.setRange(props.min, props.max);
@@ -308,7 +312,24 @@ void HScrollBar::movedFromOutside()
             widget(), shown_, Value(), [this](int v) { bar().setValue(v); }, [this](int v) { setValue(v); }))
         return;
     shown_ = Value();
-    if (change_) Runtime::instance().dispatch(&widget(), change_);
+    if (change_)
+        Runtime::instance().dispatch(&widget(), [this] { runChange(); });
+    else
+        notifyNameChanged(widget());
+}
+
+void HScrollBar::runChange()
+{
+    if (change_) change_();
+    // The bar's name carries its value label.
+    notifyNameChanged(widget());
+}
+
+void HScrollBar::link()
+{
+    if (valueLabelName_ == nullptr) return;
+    valueLabel_ = dynamic_cast<const Label*>(form().findControl(QString::fromUtf8(valueLabelName_)));
+    if (valueLabel_ == nullptr) throw std::invalid_argument(valueLabelName_);
 }
 
 QScrollBar& HScrollBar::bar() const
@@ -340,7 +361,7 @@ void HScrollBar::setValue(int value)
     settingValue_ = false;
     shown_ = value;
     changed();
-    if (change_) change_();
+    runChange();
 }
 
 // ---- TextBox ---------------------------------------------------------------

@@ -21,6 +21,8 @@ class QObject;
 
 namespace rt {
 
+class Label;
+
 // What assistive technology is told of a push button or an option button,
 // and what its press does: what a click does.
 QAccessibleInterface* windowedAccessible(const QString& className, QObject* object);
@@ -60,13 +62,22 @@ public:
     // thumb released (not while it is dragged), or the program.
     void onChange(std::function<void()> handler) { change_ = std::move(handler); }
 
+    // The label that shows the value, and what one step is worth there.
+    const Label* valueLabel() const { return valueLabel_; }
+    double shownStep() const { return shownStep_; }
+    void link() override;
+
 private:
     QScrollBar& bar() const;
+    void runChange();
     // A new value that is not the program's.
     void movedFromOutside();
     std::function<void()> change_;
     bool settingValue_ = false;
     int shown_;  // the value before the last change
+    const char* valueLabelName_;
+    const Label* valueLabel_ = nullptr;
+    double shownStep_;
 };
 
 class TextBox : public Control {

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "accessible.h"
 #include "fonts.h"
 #include "form.h"
 #include "pictures.h"
@@ -46,37 +47,37 @@ public:
         if (t == QAccessible::Name) return control_.accessibleText();
         return QAccessibleWidget::text(t);
     }
+    // A result is labelled by its caption and unit, which are its labels.
+    QList<QPair<QAccessibleInterface*, QAccessible::Relation>> relations(QAccessible::Relation match) const override
+    {
+        auto relations = QAccessibleWidget::relations(match);
+        const auto* label = dynamic_cast<const Label*>(&control_);
+        if (label == nullptr) return relations;
+        const auto relate = [&](const Label* other, QAccessible::Relation relation) {
+            if (other != nullptr && (match & relation) != 0)
+                relations.append({QAccessible::queryAccessibleInterface(&other->widget()), relation});
+        };
+        relate(label->captionLabel(), QAccessible::Label);
+        relate(label->unitLabel(), QAccessible::Label);
+        relate(label->resultLabelled(), QAccessible::Labelled);
+        return relations;
+    }
 
 private:
     Control& control_;
 };
-
-QAccessibleInterface* windowlessFactory(const QString&, QObject* object)
-{
-    if (auto* view = dynamic_cast<WindowlessView*>(object)) return new WindowlessAccessible(view);
-    return nullptr;
-}
 
 Color orDefault(Color color, Color fallback)
 {
     return color == kDefaultColor ? fallback : color;
 }
 
-void announceNameChange(QWidget& view)
-{
-    if (!QAccessible::isActive()) return;
-    QAccessibleEvent event(&view, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&event);
-}
-
 }  // namespace
 
-void installAccessibility()
+QAccessibleInterface* windowlessAccessible(const QString&, QObject* object)
 {
-    // The widgets' own factory answers for every QWidget: ours must be
-    // installed after it to be asked first.
-    QAccessible::installFactory(windowlessFactory);
-    QAccessible::installFactory(windowedAccessible);
+    if (auto* view = dynamic_cast<WindowlessView*>(object)) return new WindowlessAccessible(view);
+    return nullptr;
 }
 
 QAccessible::Role accessibleRole(const Control& control)
@@ -124,6 +125,9 @@ private:
 Label::Label(Container& container, const Props& props)
     : Control(container, props, new View(*this), Kind::Windowless),
       caption_(QString::fromUtf8(props.caption)),
+      captionName_(props.captionLabel),
+      unitName_(props.unitLabel),
+      announced_(props.announced || props.captionLabel != nullptr),
       backColor_(orDefault(props.backColor, sys::ButtonFace)),
       foreColor_(orDefault(props.foreColor, sys::WindowText)),
       transparent_(props.backStyle == BackStyle::Transparent),
@@ -196,7 +200,35 @@ Label::TextLayout Label::textLayout() const
 
 void Label::setCaption(const QString& caption)
 {
-    if (setShown(caption_, caption)) announceNameChange(widget());
+    if (!setShown(caption_, caption)) return;
+    notifyNameChanged(widget());
+    if (labelFor_ != nullptr) notifyNameChanged(labelFor_->widget());
+    if (announced_ && !caption.trimmed().isEmpty()) form().announce(*this);
+}
+
+void Label::link()
+{
+    const auto find = [this](const char* name) -> Label* {
+        if (name == nullptr) return nullptr;
+        auto* label = dynamic_cast<Label*>(form().findControl(QString::fromUtf8(name)));
+        if (label == nullptr) throw std::invalid_argument(name);
+        label->labelFor_ = this;
+        return label;
+    };
+    captionLabel_ = find(captionName_);
+    unitLabel_ = find(unitName_);
+}
+
+QString Label::accessibleText() const
+{
+    if (captionLabel_ == nullptr) return shownText();
+    QString sentence = captionLabel_->shownText().trimmed();
+    if (sentence.endsWith(QLatin1Char(':'))) sentence.chop(1);
+    const QString value = shownText().trimmed();
+    if (value.isEmpty()) return sentence + QStringLiteral(": sense calcular");
+    sentence += QStringLiteral(": ") + value;
+    if (unitLabel_ != nullptr) sentence += QLatin1Char(' ') + unitLabel_->shownText().trimmed();
+    return sentence;
 }
 
 // ---- Shape -----------------------------------------------------------------

@@ -27,7 +27,16 @@ public:
     bool transparent() const { return transparent_; }
     // The caption as shown, in Greek where the label's face is Symbol.
     QString shownText() const;
-    QString accessibleText() const override { return shownText(); }
+    // A result reads as a sentence with its caption and unit: "Pressió:
+    // .0003184713 MPascals".
+    QString accessibleText() const override;
+    bool spoken() const override { return caption_ != nullptr || Control::spoken(); }
+    void link() override;
+    // The labels a result is read with, and the result a caption or unit
+    // label belongs to (null if none).
+    const Label* captionLabel() const { return captionLabel_; }
+    const Label* unitLabel() const { return unitLabel_; }
+    const Label* resultLabelled() const { return labelFor_; }
 
     // How the caption is laid out in the label's box: wrapped at blanks
     // where the box holds several lines; on one line, smaller if it must,
@@ -44,6 +53,12 @@ private:
     class View;
     friend class View;
     QString caption_;
+    const char* captionName_;
+    const char* unitName_;
+    Label* captionLabel_ = nullptr;
+    Label* unitLabel_ = nullptr;
+    const Label* labelFor_ = nullptr;
+    bool announced_;
     Color backColor_, foreColor_;
     bool transparent_, border_;
     bool symbol_;
@@ -112,9 +127,9 @@ private:
     QString description_;
 };
 
-// Makes windowless controls known to assistive technology, with their
-// captions as names; once the application object exists.
-void installAccessibility();
+// What assistive technology is told of a windowless control: its caption,
+// picture text or name, and a result's relations to its caption and unit.
+QAccessibleInterface* windowlessAccessible(const QString& className, QObject* object);
 
 // Which role a screen reader is told a windowless control has.
 QAccessible::Role accessibleRole(const Control& control);

@@ -3,7 +3,13 @@
 namespace shell {
 
 frmOndarell::frmOndarell(MenuLinks& links)
-    : Form({.name = "frmOndarell", .caption = "Ondarell", .backColor = kMenuBack, .icon = ":/icon.svg"}), links_(links)
+    : Form({.name = "frmOndarell",
+            .caption = "Ondarell",
+            .description = "Cinc simuladors de mecànica de fluids: el principi d'Arquímedes, el teorema de "
+                           "Torricelli, l'equació de continuïtat, el principi de Pascal i el tub de Venturi.",
+            .backColor = kMenuBack,
+            .icon = ":/icon.svg"}),
+      links_(links)
 {
     cmdArquímedes.onClick([this] { cmdArquímedes_Click(); });
     cmdTorricelli.onClick([this] { cmdTorricelli_Click(); });

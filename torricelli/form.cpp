@@ -6,9 +6,21 @@
 
 namespace torricelli {
 
+namespace {
+
+// A height of the drawing as the pupil typed it, in metres.
+QString metres(float twips)
+{
+    return QString::fromStdString(shortNumber(twips / kTwipsPerMetre)).trimmed();
+}
+
+}  // namespace
+
 frmTorricelli::frmTorricelli(Values& values)
     : Form({.name = "frmTorricelli",
             .caption = "Teorema de Torricelli",
+            .description = "Un dipòsit s'omple de líquid fins a l'altura que escriviu i es buida per un forat a "
+                           "l'altura que escriviu; es calculen la velocitat, la distància i el temps del raig.",
             .backColor = sys::TitleBarText,
             .font = {"MS Sans Serif", 13.5f}}),
       values_(values)
@@ -96,6 +108,9 @@ void frmTorricelli::OmplirRecipient()
     Line(600, 0, 600, -L - 200, kBlack);
     Line(2640, 0, 2640, -L - 200, kBlack);
     for (float y = -L; y <= 0; y += 1) Line(640, y, 2600, y, kGreen);
+    const QString filled = L > 0 ? QStringLiteral("Dipòsit ple fins a %1 m").arg(metres(L)) : QStringLiteral("Dipòsit buit");
+    describeDrawing(filled);
+    announce(filled);
 }
 
 // Shows the results, then lowers the surface to the hole one twip at a
@@ -129,6 +144,9 @@ void frmTorricelli::BuidarRecipient()
             LineTo(2630 + 500 * s, k - H, kWhite);
         }
     }
+    describeDrawing(QStringLiteral("Dipòsit buidat fins al forat, a %1 m; el raig arriba a %2 m")
+                        .arg(metres(H), QString::fromStdString(shortNumber(r.distance)).trimmed()));
+    announce(QStringLiteral("El dipòsit s'ha buidat fins a l'altura del forat, %1 m").arg(metres(H)));
 }
 
 }  // namespace torricelli

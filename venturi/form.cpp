@@ -7,7 +7,13 @@
 namespace venturi {
 
 frmVenturi::frmVenturi(Values& values)
-    : Form({.name = "frmVenturi", .caption = "Efecte Venturi", .left = 2175, .top = 1695}), values_(values)
+    : Form({.name = "frmVenturi",
+            .caption = "Efecte Venturi",
+            .description = "Un tub de Venturi amb un manòmetre d'aigua: per al cabal que trieu es calculen les "
+                           "velocitats en les dues canonades i la diferència de pressions.",
+            .left = 2175,
+            .top = 1695}),
+      values_(values)
 {
     hsbCabal.onChange([this] { hsbCabal_Change(); });
     cmdCalcular.onClick([this] { cmdCalcular_Click(); });
@@ -33,6 +39,7 @@ void frmVenturi::cmdCalcular_Click()
     lblVelocitat1.setCaption(shortNumber(r.speed1));
     lblVelocitat2.setCaption(shortNumber(r.speed2));
     lblDiferènciaDePressions.setCaption(shortNumber(r.difference));
+    describeDrawing(QStringLiteral("Escala del manòmetre"));
 }
 
 void frmVenturi::cmdSimular_Click()
@@ -43,6 +50,9 @@ void frmVenturi::cmdSimular_Click()
         [this](float top, bool right) { (right ? shpTap2 : shpTap1).setTop(top); });
     lblResultatEscala.setCaption(shortNumber(delta) + " mm");
     cmdCalcular.setEnabled(false);
+    const QString gap = QString::fromStdString(shortNumber(delta)).trimmed();
+    describeDrawing(QStringLiteral("Tub ple d'aigua; les branques del manòmetre, separades %1 mm").arg(gap));
+    announce(QStringLiteral("Les branques del manòmetre s'han separat %1 mm").arg(gap));
 }
 
 void frmVenturi::cmdEsborrar_Click()

@@ -1,0 +1,208 @@
+#include "accessible.h"
+
+#include <QAccessibleValueInterface>
+#include <QAccessibleWidget>
+#include <QScrollBar>
+#include <cmath>
+
+#include "form.h"
+#include "windowed.h"
+#include "windowless.h"
+
+namespace rt {
+
+namespace {
+
+Form* formOfClient(const QWidget* widget)
+{
+    auto* form = dynamic_cast<Form*>(widget->parentWidget());
+    return form != nullptr && &form->client() == widget ? form : nullptr;
+}
+
+// A plain widget of the runtime's: a form, its client area, its drawing,
+// its announcer, or a picture box. What it is is asked at each call, since
+// Qt may ask for the interface while the widget is still being built.
+class RuntimeAccessible : public QAccessibleWidget {
+public:
+    RuntimeAccessible(QWidget* widget, QAccessible::Role plainRole) : QAccessibleWidget(widget, plainRole) {}
+
+    QAccessible::Role role() const override
+    {
+        if (form() != nullptr) return QAccessible::Window;
+        if (surface() != nullptr) return QAccessible::Graphic;
+        if (announcer() != nullptr) return QAccessible::Notification;
+        if (const PictureBox* box = pictureBox()) return listed().isEmpty() && !box->accessibleText().isEmpty()
+                                                             ? QAccessible::Graphic
+                                                             : QAccessible::Grouping;
+        return QAccessibleWidget::role();
+    }
+    QString text(QAccessible::Text t) const override
+    {
+        if (const Form* f = form()) {
+            if (t == QAccessible::Name) return f->windowTitle();
+            if (t == QAccessible::Description) return f->description();
+            if (t == QAccessible::Help) return QString::fromUtf8(kZoomKeys);
+        }
+        if (t == QAccessible::Name) {
+            if (surface() != nullptr) return formOfClient(widget()->parentWidget())->drawingDescription();
+            if (const Announcer* a = announcer()) return a->message();
+            if (const PictureBox* box = pictureBox()) return box->accessibleText();
+        }
+        return QAccessibleWidget::text(t);
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        // The drawing and the announcer are there for screen readers only
+        // while they have something to say.
+        if (surface() != nullptr || announcer() != nullptr) {
+            state.invisible = text(QAccessible::Name).isEmpty();
+            state.offscreen = state.invisible;
+        }
+        return state;
+    }
+
+    int childCount() const override { return listsChildren() ? int(listed().size()) : QAccessibleWidget::childCount(); }
+    QAccessibleInterface* child(int index) const override
+    {
+        if (!listsChildren()) return QAccessibleWidget::child(index);
+        const QList<QWidget*> children = listed();
+        return index >= 0 && index < children.size() ? QAccessible::queryAccessibleInterface(children[index])
+                                                     : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        if (!listsChildren()) return QAccessibleWidget::indexOfChild(child);
+        return child != nullptr ? int(listed().indexOf(child->object())) : -1;
+    }
+
+private:
+    Form* form() const { return dynamic_cast<Form*>(widget()); }
+    const DrawingSurface* surface() const { return dynamic_cast<const DrawingSurface*>(widget()); }
+    const Announcer* announcer() const { return dynamic_cast<const Announcer*>(widget()); }
+    const PictureBox* pictureBox() const { return dynamic_cast<const PictureBox*>(Control::of(widget())); }
+    bool listsChildren() const { return formOfClient(widget()) != nullptr || pictureBox() != nullptr; }
+    QList<QWidget*> listed() const
+    {
+        QList<QWidget*> children;
+        for (QObject* o : widget()->children()) {
+            auto* w = qobject_cast<QWidget*>(o);
+            if (w != nullptr && !w->isWindow() && spokenChild(*w)) children.append(w);
+        }
+        return children;
+    }
+};
+
+// A scroll bar whose value reads as the form shows it: its name carries the
+// value label ("Densitat: 1,5 kg/dm3"), and its value is in the units on
+// screen (0 to 20, not 0 to 200).
+class ScrollBarAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
+public:
+    explicit ScrollBarAccessible(QScrollBar* bar) : QAccessibleWidget(bar, QAccessible::ScrollBar) {}
+
+    void* interface_cast(QAccessible::InterfaceType t) override
+    {
+        if (t == QAccessible::ValueInterface) return static_cast<QAccessibleValueInterface*>(this);
+        return QAccessibleWidget::interface_cast(t);
+    }
+    QString text(QAccessible::Text t) const override
+    {
+        const QString name = QAccessibleWidget::text(t);
+        const HScrollBar* owner = control();
+        if (t != QAccessible::Name || owner == nullptr || owner->valueLabel() == nullptr) return name;
+        const QString shown = owner->valueLabel()->shownText().trimmed();
+        return shown.startsWith(name) ? shown : name + QStringLiteral(": ") + shown;
+    }
+    QList<QPair<QAccessibleInterface*, QAccessible::Relation>> relations(QAccessible::Relation match) const override
+    {
+        auto relations = QAccessibleWidget::relations(match);
+        const HScrollBar* owner = control();
+        // The bar controls what its value label shows.
+        if (owner != nullptr && owner->valueLabel() != nullptr && (match & QAccessible::Controlled))
+            relations.append({QAccessible::queryAccessibleInterface(&owner->valueLabel()->widget()),
+                              QAccessible::Relation(QAccessible::Controlled)});
+        return relations;
+    }
+
+    QVariant currentValue() const override { return bar().value() * step(); }
+    void setCurrentValue(const QVariant& value) override
+    {
+        bar().setValue(static_cast<int>(std::lround(value.toDouble() / step())));
+    }
+    QVariant maximumValue() const override { return bar().maximum() * step(); }
+    QVariant minimumValue() const override { return bar().minimum() * step(); }
+    QVariant minimumStepSize() const override { return step(); }
+
+private:
+    QScrollBar& bar() const { return *static_cast<QScrollBar*>(widget()); }
+    const HScrollBar* control() const { return dynamic_cast<const HScrollBar*>(Control::of(widget())); }
+    double step() const { return control() != nullptr ? control()->shownStep() : 1.0; }
+};
+
+bool exactly(QObject* object, const char* className)
+{
+    return qstrcmp(object->metaObject()->className(), className) == 0;
+}
+
+QAccessibleInterface* runtimeAccessible(const QString& className, QObject* object)
+{
+    // Only widgets of the runtime's own classes, which add no class name of
+    // their own to Qt's.
+    if (className == QLatin1String("QWidget") && exactly(object, "QWidget"))
+        return new RuntimeAccessible(static_cast<QWidget*>(object), QAccessible::Client);
+    if (className == QLatin1String("QFrame") && exactly(object, "QFrame"))
+        return new RuntimeAccessible(static_cast<QWidget*>(object), QAccessible::Border);
+    if (className == QLatin1String("QScrollBar") && exactly(object, "QScrollBar"))
+        return new ScrollBarAccessible(static_cast<QScrollBar*>(object));
+    return nullptr;
+}
+
+}  // namespace
+
+void installAccessibility()
+{
+    // The widgets' own factory answers for every QWidget: ours must be
+    // installed after it to be asked first, the most particular last.
+    QAccessible::installFactory(runtimeAccessible);
+    QAccessible::installFactory(windowlessAccessible);
+    QAccessible::installFactory(windowedAccessible);
+}
+
+void notifyNameChanged(QWidget& view)
+{
+    if (!QAccessible::isActive()) return;
+    QAccessibleEvent event(&view, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&event);
+}
+
+bool spokenChild(const QWidget& child)
+{
+    if (dynamic_cast<const FocusMark*>(&child) != nullptr) return false;
+    if (dynamic_cast<const DrawingSurface*>(&child) != nullptr)
+        return !formOfClient(child.parentWidget())->drawingDescription().isEmpty();
+    if (const auto* announcer = dynamic_cast<const Announcer*>(&child)) return !announcer->message().isEmpty();
+    const Control* control = Control::of(&child);
+    return control == nullptr || control->spoken();
+}
+
+Announcer::Announcer(QWidget& client) : QWidget(&client)
+{
+    setObjectName(QStringLiteral("avisos"));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    hide();
+}
+
+void Announcer::say(const QString& message)
+{
+    message_ = message;
+    if (!QAccessible::isActive() || message.isEmpty()) return;
+    // Shown again for each message: a screen reader reads a notification
+    // when it appears.
+    QAccessibleEvent hidden(this, QAccessible::ObjectHide);
+    QAccessible::updateAccessibility(&hidden);
+    notifyNameChanged(*this);
+    QAccessibleEvent shown(this, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&shown);
+}
+
+}  // namespace rt
