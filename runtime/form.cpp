@@ -422,8 +422,8 @@ void Form::describeDrawing(const QString& description)
     if (description == drawingDescription_) return;
     const bool shown = !drawingDescription_.isEmpty(), showing = !description.isEmpty();
     drawingDescription_ = description;
-    if (!QAccessible::isActive()) return;
-    notifyNameChanged(surface_);
+    QAccessibleEvent renamed(&surface_, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&renamed);
     if (shown != showing) {
         QAccessibleEvent event(&surface_, showing ? QAccessible::ObjectShow : QAccessible::ObjectHide);
         QAccessible::updateAccessibility(&event);

@@ -303,8 +303,9 @@ TEST_F(Archimedes, UsableFromTheKeyboardAndReadAloud)
         const char* name;
         const char* text;
     } spoken[] = {
-        {"HSBDensitat", "Densitat"},
-        {"HSBAlturaLíquid", "Altura producte afegit"},
+        {"HSBDensitat", "Densitat: 0 kg/dm3"},
+        {"HSBAlturaLíquid", "Altura producte afegit: 9 m"},
+        {"shpVaixell", "Recipient omplert amb 9 m i densitat 0 kg/dm3"},
         {"lblAlturaL", "9 m"},
         {"cmdIniciarMoviment", "Iniciar Moviment"},
     };

@@ -1,11 +1,15 @@
 #include <gtest/gtest.h>
 #include <QAccessible>
+#include <QAccessibleValueInterface>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
 #include <memory>
+#include <private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
 
 #include "runtime/errors.h"
 #include "runtime/runtime.h"
@@ -234,6 +238,113 @@ TEST_F(Controls, ScreenReadersReadCaptionsAsShown)
     EXPECT_EQ(QAccessible::queryAccessibleInterface(find(*form, "picA"))->text(QAccessible::Name), "l'aigua");
     form->lblA.setCaption(" 79379.99");
     EXPECT_EQ(QAccessible::queryAccessibleInterface(find(*form, "lblA"))->text(QAccessible::Name), " 79379.99");
+}
+
+namespace {
+
+QStringList namesOfChildren(QAccessibleInterface* parent)
+{
+    QStringList names;
+    for (int i = 0; i < parent->childCount(); ++i) names << parent->child(i)->object()->objectName();
+    return names;
+}
+
+// What the platform's bridge is handed, as when a screen reader listens:
+// every notification shown, by name.
+struct Notifications {
+    static inline QStringList shown;
+    Notifications()
+    {
+        shown.clear();
+        QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
+        QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
+            QAccessibleInterface* a = event->accessibleInterface();
+            if (event->type() == QAccessible::ObjectShow && a != nullptr && a->role() == QAccessible::Notification)
+                shown << a->text(QAccessible::Name);
+        });
+    }
+    ~Notifications()
+    {
+        QAccessible::installUpdateHandler(nullptr);
+        QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(false);
+    }
+};
+
+}  // namespace
+
+TEST_F(Controls, ScreenReadersSeeTheFormAsAPupilDoes)
+{
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(form);
+    EXPECT_EQ(window->role(), QAccessible::Window);
+    EXPECT_EQ(window->text(QAccessible::Name), "Prova");
+    EXPECT_EQ(window->text(QAccessible::Description), "Un formulari de prova.");
+    EXPECT_TRUE(window->text(QAccessible::Help).contains("Ctrl+0"));
+    ASSERT_EQ(window->childCount(), 1);
+    QAccessibleInterface* client = window->child(0);
+
+    // Decorations, the focus mark and an empty drawing are left out.
+    const QStringList before = namesOfChildren(client);
+    for (const char* absent : {"shpA", "linA", "marcaDelFocus", "dibuix", "avisos"})
+        EXPECT_FALSE(before.contains(absent)) << absent;
+    for (const char* present : {"lblA", "cmdA", "hsbA", "txtA", "picA", "imgA", "lblResultat"})
+        EXPECT_TRUE(before.contains(present)) << present;
+    form->Line(150, 150, 3000, 3000);
+    form->describeDrawing(QStringLiteral("Una ratlla"));
+    const int drawing = int(namesOfChildren(client).indexOf("dibuix"));
+    ASSERT_GE(drawing, 0);
+    EXPECT_EQ(client->child(drawing)->role(), QAccessible::Graphic);
+    EXPECT_EQ(client->child(drawing)->text(QAccessible::Name), "Una ratlla");
+    EXPECT_EQ(client->indexOfChild(client->child(drawing)), drawing);
+    form->Cls();
+    EXPECT_FALSE(namesOfChildren(client).contains("dibuix"));
+    QAccessibleInterface* box = QAccessible::queryAccessibleInterface(find(*form, "picA"));
+    EXPECT_EQ(box->role(), QAccessible::Grouping);
+    EXPECT_EQ(namesOfChildren(box), QStringList{"lblDins"});
+
+    // A result reads with its caption and unit, and points at them.
+    QAccessibleInterface* result = QAccessible::queryAccessibleInterface(find(*form, "lblResultat"));
+    EXPECT_EQ(result->text(QAccessible::Name), "Velocitat: sense calcular");
+    form->lblResultat.setCaption(" 4.43");
+    EXPECT_EQ(result->text(QAccessible::Name), "Velocitat: 4.43 m/s");
+    const auto labels = result->relations(QAccessible::Label);
+    ASSERT_EQ(labels.size(), 2);
+    EXPECT_EQ(labels[0].first->object(), find(*form, "lblTítol"));
+    EXPECT_EQ(labels[1].first->object(), find(*form, "lblUnitat"));
+    const auto labelled = QAccessible::queryAccessibleInterface(find(*form, "lblTítol"))->relations(QAccessible::Labelled);
+    ASSERT_EQ(labelled.size(), 1);
+    EXPECT_EQ(labelled[0].first, result);
+
+    // A scroll bar says its value label, and its value in the units shown.
+    QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(find(*form, "hsbA"));
+    EXPECT_EQ(bar->text(QAccessible::Name), "Mida: 1 mm");
+    QAccessibleValueInterface* value = bar->valueInterface();
+    ASSERT_NE(value, nullptr);
+    EXPECT_DOUBLE_EQ(value->currentValue().toDouble(), 1.0);
+    EXPECT_DOUBLE_EQ(value->maximumValue().toDouble(), 5.0);
+    EXPECT_DOUBLE_EQ(value->minimumStepSize().toDouble(), 0.5);
+    form->hsbA.onChange([this] { form->lblMida.setCaption(QString::number(form->hsbA.Value() / 2.0) + " mm"); });
+    value->setCurrentValue(3.5);
+    EXPECT_EQ(form->hsbA.Value(), 7);
+    EXPECT_EQ(bar->text(QAccessible::Name), "Mida: 3.5 mm");
+}
+
+TEST_F(Controls, WhatAHandlerWritesIsAnnouncedOnceWhenItEnds)
+{
+    Notifications notifications;
+    form->cmdA.onClick([this] {
+        form->lblResultat.setCaption(" 1");
+        form->lblResultat.setCaption(" 4.43");  // written twice, said once
+        form->lblA.setCaption("no és un resultat");
+        form->announce(QStringLiteral("El dipòsit s'ha buidat"));
+        EXPECT_TRUE(Notifications::shown.isEmpty());  // not while the handler runs
+    });
+    click(*form, "cmdA");
+    EXPECT_EQ(Notifications::shown, QStringList{"Velocitat: 4.43 m/s. El dipòsit s'ha buidat."});
+    form->cmdA.onClick([this] { form->lblResultat.setCaption(""); });  // emptied: nothing to say
+    click(*form, "cmdA");
+    EXPECT_EQ(Notifications::shown.size(), 1);
+    QAccessibleInterface* client = QAccessible::queryAccessibleInterface(form)->child(0);
+    EXPECT_TRUE(namesOfChildren(client).contains("avisos"));  // the last message stays readable
 }
 
 TEST_F(Controls, LineControlFollowsItsEnds)

@@ -69,7 +69,7 @@ TEST_F(Dispatch, AssistiveActionsDuringAHandlerWaitAndKeepTheirOrder)
         seen.push_back("A");
         accessible("cmdB")->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         accessible("txtA")->editableTextInterface()->insertText(0, "3,5");
-        accessible("hsbA")->valueInterface()->setCurrentValue(9);
+        accessible("hsbA")->valueInterface()->setCurrentValue(4.5);  // in the units shown
         seen.push_back("A sees '" + f.txtA.Text() + "' " + QString::number(f.hsbA.Value()));
     });
     click(f, "cmdA");

@@ -19,7 +19,7 @@ inline constexpr Color kPaper = RGB(255, 255, 255);
 
 class TestForm : public Form {
 public:
-    TestForm() : Form({.name = "frmProva", .caption = "Prova", .backColor = kPaper}) {}
+    TestForm() : Form({.name = "frmProva", .caption = "Prova", .description = "Un formulari de prova.", .backColor = kPaper}) {}
 
     // clang-format off
     Label lblDalt{*this, {.name = "lblDalt", .caption = "dalt", .left = 150, .top = 150, .width = 600, .height = 300, .tabIndex = 5, .backColor = kGreen}};
@@ -28,7 +28,11 @@ public:
     Button cmdB{*this, {.name = "cmdB", .caption = "&Desactivat", .left = 4500, .top = 150, .width = 1200, .height = 450, .tabIndex = 3, .enabled = false}};
     Shape shpA{*this, {.name = "shpA", .left = 150, .top = 1500, .width = 1500, .height = 750, .fillStyle = FillStyle::Solid, .fillColor = kBlue}};
     LineControl linA{*this, {.name = "linA", .x1 = 150, .y1 = 3000, .x2 = 3000, .y2 = 3000, .borderWidth = 3}};
-    HScrollBar hsbA{*this, {.name = "hsbA", .left = 3000, .top = 1500, .width = 2000, .height = 255, .tabIndex = 0, .min = 0, .max = 10, .value = 2}};
+    HScrollBar hsbA{*this, {.name = "hsbA", .left = 3000, .top = 1500, .width = 2000, .height = 255, .tabIndex = 0, .min = 0, .max = 10, .value = 2, .accessibleName = "Mida", .valueLabel = "lblMida", .shownStep = 0.5}};
+    Label lblMida{*this, {.name = "lblMida", .caption = "1 mm", .left = 5100, .top = 1500, .width = 600, .height = 255}};
+    Label lblTítol{*this, {.name = "lblTítol", .caption = "Velocitat:", .left = 150, .top = 6600, .width = 1200, .height = 255}};
+    Label lblResultat{*this, {.name = "lblResultat", .caption = "", .left = 1350, .top = 6600, .width = 900, .height = 255, .captionLabel = "lblTítol", .unitLabel = "lblUnitat"}};
+    Label lblUnitat{*this, {.name = "lblUnitat", .caption = "m/s", .left = 2250, .top = 6600, .width = 600, .height = 255}};
     TextBox txtA{*this, {.name = "txtA", .left = 3000, .top = 2250, .width = 1500, .height = 375, .tabIndex = 2}};
     Image imgA{*this, {.name = "imgA", .left = 6000, .top = 3000, .width = 3615, .height = 1350, .picture = ":/archimedes/nota.svg", .description = "una nota"}};
     PictureBox picA{*this, {.name = "picA", .left = 6000, .top = 4500, .width = 3000, .height = 2000, .tabIndex = 4, .backColor = RGB(128, 255, 255), .accessibleName = "l'aigua"}};
