@@ -200,10 +200,11 @@ Label::TextLayout Label::textLayout() const
 
 void Label::setCaption(const QString& caption)
 {
+    // A result written again is said again: the pupil asked for it.
+    if (announced_ && !caption.trimmed().isEmpty()) form().announce(*this);
     if (!setShown(caption_, caption)) return;
     notifyNameChanged(widget());
     if (labelFor_ != nullptr) notifyNameChanged(labelFor_->widget());
-    if (announced_ && !caption.trimmed().isEmpty()) form().announce(*this);
 }
 
 void Label::link()

@@ -210,13 +210,17 @@ TEST_F(Archimedes, TheMotionEndsAtTheSurfaceInPlaceOrAtTheBottom)
     const struct {
         int density, height;
         float top;
-        const char* text;
+        const char *text, *ended;
     } cases[] = {
-        {0, 0, 0, "El pes del recipient és de  0 Newtons i l'empenta de l'aigua de 98.000 N; E > F, flota"},
-        {9, 9, 0, "El pes del recipient és de  79379.99 Newtons i l'empenta de l'aigua de 98.000 N; E > F, flota"},
-        {10, 10, 2200, "El pes del recipient és de  98000 Newtons i l'empenta de l'aigua de 98.000 N;  E= F, es manté"},
+        {0, 0, 0, "El pes del recipient és de  0 Newtons i l'empenta de l'aigua de 98.000 N; E > F, flota",
+         "El recipient ha pujat fins a la superfície."},
+        {9, 9, 0, "El pes del recipient és de  79379.99 Newtons i l'empenta de l'aigua de 98.000 N; E > F, flota",
+         "El recipient ha pujat fins a la superfície."},
+        {10, 10, 2200, "El pes del recipient és de  98000 Newtons i l'empenta de l'aigua de 98.000 N;  E= F, es manté",
+         "El recipient es manté a la mateixa altura."},
         {200, 10, 4400,
-         "El pes del recipient és de  1960000 Newtons i l'empenta de l'aigua de 98.000 N; E < F, s'enfonsa"},
+         "El pes del recipient és de  1960000 Newtons i l'empenta de l'aigua de 98.000 N; E < F, s'enfonsa",
+         "El recipient s'ha enfonsat fins al fons."},
     };
     for (const auto& c : cases) {
         click(*form, "cmdEsborrar");
@@ -226,6 +230,7 @@ TEST_F(Archimedes, TheMotionEndsAtTheSurfaceInPlaceOrAtTheBottom)
         EXPECT_EQ(shape("shpVaixell").Top(), c.top) << c.density;
         EXPECT_EQ(shape("shpAlturaLíquid").Top(), c.top) << c.density;
         EXPECT_EQ(caption("lblPesProducte"), QString::fromUtf8(c.text));
+        EXPECT_EQ(form->lastAnnouncement(), QString::fromUtf8(c.text) + ". " + QString::fromUtf8(c.ended));
         EXPECT_EQ(form->control<rt::Label>("lblNomRecipient").Top(), 2520);  // it never moves
     }
     // Again after a sink: back to 2200 in one jump, then down again.

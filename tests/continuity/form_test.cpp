@@ -114,6 +114,8 @@ TEST_F(Continuity, SpeedsAndTheProfile)
 {
     calculate(50, 20, 40, 200);
     EXPECT_EQ(speeds(), " 2.652 m/s| .663 m/s| .026 m/s");
+    EXPECT_EQ(form->lastAnnouncement(), "Velocitat 1: 2.652 m/s. Velocitat 2: .663 m/s. Velocitat 3: .026 m/s.");
+    EXPECT_EQ(form->drawingDescription(), "Perfil de la canonada, amb trams de 20, 40 i 200 mm de diàmetre");
     EXPECT_FALSE(visible("imgIniciCanonada"));
     EXPECT_TRUE(visible("imgContEquacions"));
     EXPECT_TRUE(simulationEnabled());
@@ -155,6 +157,7 @@ TEST_F(Continuity, AnInputAtZeroWarnsAndDiscardsTheOthers)
         in[zero] = 0;
         calculate(in[0], in[1], in[2], in[3]);
         EXPECT_EQ(caption("lblAvis"), QString::fromUtf8(cabal::kWarning)) << zero;
+        EXPECT_TRUE(form->lastAnnouncement().startsWith("Cal donar valors")) << zero;
         EXPECT_FALSE(visible("lblEquacionsEmprades"));
         EXPECT_FALSE(visible("imgContEquacions"));
         EXPECT_EQ(speeds(), " 0 m/s| 0 m/s| 0 m/s");

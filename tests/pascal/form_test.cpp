@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <QAccessible>
 
 #include "pascal/calculation.h"
 #include "pascal/form.h"
@@ -208,6 +209,10 @@ TEST_F(Pascal, CalculationAndUnitLabels)
         EXPECT_EQ(caption("lblPressioResultant"), c.pressure);
         EXPECT_EQ(caption("lblPes1"), c.pes1);
         EXPECT_EQ(caption("lblPes2"), c.pes2);
+        EXPECT_EQ(form->lastAnnouncement(),
+                  QString("Pressió: %1 MPascals. %2.").arg(QString(c.pressure).trimmed(), c.pes2));
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(find(*form, "HSBForçaAplicada"))->text(QAccessible::Name),
+                  QString("Força aplicada: ") + c.units[0]);
         expectLabelsReadable(*form);
     }
     set("HSBForçaAplicada", 20);  // the results stay until the next calculation

@@ -126,7 +126,16 @@ TEST_F(Torricelli, ResultsOfTheWorkedExamples)
     for (const auto& c : cases) {
         click(*form, "cmdEsborrar");
         fill(c.liquid);
+        EXPECT_EQ(form->lastAnnouncement(), QString("Dipòsit ple fins a %1 m.").arg(c.liquid));
         empty(c.hole);
+        const auto shown = [](const char* text) { return QString::fromUtf8(text).trimmed(); };
+        EXPECT_EQ(form->lastAnnouncement(),
+                  QString("Velocitat màxima de sortida del líquid: %1. Distància màxima que arriba el raig de líquid: "
+                          "%2. Temps transcorregut en caure el raig des de que surt del dipòsit: %3. El dipòsit s'ha "
+                          "buidat fins a l'altura del forat, %4 m.")
+                      .arg(shown(c.speed), shown(c.distance), shown(c.time), c.hole));
+        EXPECT_EQ(form->drawingDescription(), QString("Dipòsit buidat fins al forat, a %1 m; el raig arriba a %2")
+                                                  .arg(c.hole, shown(c.distance)));
         EXPECT_EQ(caption("lblRespostaVelocitat"), c.speed) << c.liquid << "/" << c.hole;
         EXPECT_EQ(caption("lblRespostaEspaiRecorregut"), c.distance);
         EXPECT_EQ(caption("lblDistància"), c.below);
@@ -158,6 +167,7 @@ TEST_F(Torricelli, RefusedHeightsWarnEmptyTheirBoxAndZeroBothValues)
         fill(c.liquid);
         if (c.hole) empty(c.hole);
         EXPECT_EQ(caption("lblAvis"), QString::fromUtf8(c.warning)) << c.liquid;
+        EXPECT_TRUE(form->lastAnnouncement().contains(QString::fromUtf8(c.warning))) << c.liquid;
         EXPECT_EQ(text(c.emptied), "") << c.liquid;
         EXPECT_EQ(values().AlturaLíquid, 0) << c.liquid;
         EXPECT_EQ(values().AlturaForat, 0) << c.liquid;

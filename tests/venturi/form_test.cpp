@@ -178,6 +178,9 @@ TEST_F(Venturi, CalculationDrawsTheScaleAndWritesTheResults)
     EXPECT_EQ(caption("lblVelocitat2"), " 2.122");
     EXPECT_EQ(caption("lblDiferènciaDePressions"), " 228");
     EXPECT_EQ(values().DiferènciaDePressions, 228);
+    EXPECT_EQ(form->lastAnnouncement(),
+              "El valor del cabal és: 250 litres/min. Velocitat fluid en la canonada 1: .133 m/seg. Velocitat fluid en "
+              "la canonada 2: 2.122 m/seg. Diferència de pressions: 228 mm.");
     ASSERT_EQ(calls.size(), 13u);
     std::vector<float> ticks;
     for (const auto& c : calls) {
@@ -203,6 +206,7 @@ TEST_F(Venturi, SimulationAt500LitresAMinute)
     EXPECT_EQ(top("shpTap2"), 5605);
     EXPECT_EQ(marks(), (std::vector<float>{7635, 5805}));
     EXPECT_EQ(caption("lblResultatEscala"), " 915 mm");
+    EXPECT_EQ(form->lastAnnouncement(), "Les branques del manòmetre s'han separat 915 mm.");
     EXPECT_FALSE(control<rt::Button>("cmdCalcular").Enabled());
     EXPECT_TRUE(control<rt::Button>("cmdSimular").Enabled());
     // The water fills every section up to its walls, the cones included.
