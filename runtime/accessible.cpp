@@ -53,8 +53,8 @@ public:
     QAccessible::State state() const override
     {
         QAccessible::State state = QAccessibleWidget::state();
-        // The drawing and the announcer are there for screen readers only
-        // while they have something to say.
+        // The drawing is there for screen readers only while it shows
+        // something; a message, from the moment it is out.
         if (surface() != nullptr || announcer() != nullptr) {
             state.invisible = text(QAccessible::Name).isEmpty();
             state.offscreen = state.invisible;
@@ -180,27 +180,17 @@ bool spokenChild(const QWidget& child)
     if (dynamic_cast<const FocusMark*>(&child) != nullptr) return false;
     if (dynamic_cast<const DrawingSurface*>(&child) != nullptr)
         return !formOfClient(child.parentWidget())->drawingDescription().isEmpty();
-    if (const auto* announcer = dynamic_cast<const Announcer*>(&child)) return !announcer->message().isEmpty();
+    if (const auto* announcer = dynamic_cast<const Announcer*>(&child)) return announcer->current();
     const Control* control = Control::of(&child);
     return control == nullptr || control->spoken();
 }
 
-Announcer::Announcer(QWidget& client) : QWidget(&client)
+Announcer::Announcer(QWidget& client, const QString& message) : QWidget(&client), message_(message)
 {
-    setObjectName(QStringLiteral("avisos"));
+    setObjectName(QStringLiteral("avís"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     hide();
-}
-
-void Announcer::say(const QString& message)
-{
-    message_ = message;
-    if (message.isEmpty()) return;
-    // Shown again for each message: a screen reader reads a notification
-    // when it appears.
-    QAccessibleEvent hidden(this, QAccessible::ObjectHide);
-    QAccessible::updateAccessibility(&hidden);
-    notifyNameChanged(*this);
+    // A screen reader reads a notification when it appears.
     QAccessibleEvent shown(this, QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&shown);
 }

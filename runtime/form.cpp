@@ -183,7 +183,6 @@ Form::Form(const FormProps& props)
     : client_(this),
       surface_(client_),
       focusMark_(client_),
-      announcer_(client_),
       description_(QString::fromUtf8(props.description))
 {
     setObjectName(QString::fromUtf8(props.name));
@@ -438,7 +437,7 @@ void Form::announce(const Label& label)
 
 void Form::announce(const QString& sentence)
 {
-    said_.append(sentence);
+    sentences_.append(sentence);
     if (!Runtime::instance().inHandler()) speak();
 }
 
@@ -449,13 +448,16 @@ void Form::speak()
         QString sentence = label->accessibleText().trimmed();
         if (!sentence.isEmpty() && label->Caption().trimmed().size() > 0) sentences.append(sentence);
     }
-    sentences += said_;
+    sentences += sentences_;
     heard_.clear();
-    said_.clear();
+    sentences_.clear();
     if (sentences.isEmpty()) return;
     for (QString& s : sentences)
         if (!s.endsWith(QLatin1Char('.')) && !s.endsWith(QLatin1Char('!'))) s += QLatin1Char('.');
-    announcer_.say(sentences.join(QLatin1Char(' ')));
+    constexpr size_t kKept = 4;
+    if (said_.size() == kKept) said_.erase(said_.begin());
+    if (!said_.empty()) said_.back()->replaced();
+    said_.push_back(std::make_unique<Announcer>(client_, sentences.join(QLatin1Char(' '))));
 }
 
 void Form::setDrawWidth(int pixels)

@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <stdexcept>
 
@@ -181,7 +182,7 @@ public:
     void announce(const std::string& sentence) { announce(QString::fromStdString(sentence)); }
     // Says what was announced since the last time, as one message.
     void speak();
-    const QString& lastAnnouncement() const { return announcer_.message(); }
+    QString lastAnnouncement() const { return said_.empty() ? QString() : said_.back()->message(); }
     // A windowless control shown, moved or changed paints over the drawing.
     void eraseDrawing(const Control& control);
 
@@ -218,11 +219,13 @@ private:
     QWidget client_;
     DrawingSurface surface_;
     FocusMark focusMark_;
-    Announcer announcer_;
     QString description_;
     QString drawingDescription_;
     std::vector<const Label*> heard_;  // results written, in order
-    QStringList said_;
+    QStringList sentences_;
+    // The last messages said; a few are kept for screen readers that read
+    // them late.
+    std::vector<std::unique_ptr<Announcer>> said_;
     std::vector<Drawn> drawn_;
     // Past this many calls since the last Cls the log stops, and a new zoom
     // stretches the picture instead of drawing it again.

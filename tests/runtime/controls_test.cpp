@@ -284,7 +284,7 @@ TEST_F(Controls, ScreenReadersSeeTheFormAsAPupilDoes)
 
     // Decorations, the focus mark and an empty drawing are left out.
     const QStringList before = namesOfChildren(client);
-    for (const char* absent : {"shpA", "linA", "marcaDelFocus", "dibuix", "avisos"})
+    for (const char* absent : {"shpA", "linA", "marcaDelFocus", "dibuix", "avís"})
         EXPECT_FALSE(before.contains(absent)) << absent;
     for (const char* present : {"lblA", "cmdA", "hsbA", "txtA", "picA", "imgA", "lblResultat"})
         EXPECT_TRUE(before.contains(present)) << present;
@@ -343,8 +343,16 @@ TEST_F(Controls, WhatAHandlerWritesIsAnnouncedOnceWhenItEnds)
     form->cmdA.onClick([this] { form->lblResultat.setCaption(""); });  // emptied: nothing to say
     click(*form, "cmdA");
     EXPECT_EQ(Notifications::shown.size(), 1);
+    form->cmdA.onClick([this] { form->lblResultat.setCaption(" 4.43"); });
+    click(*form, "cmdA");  // written again: said again
+    form->cmdA.onClick([this] { form->announce(QStringLiteral("Una altra cosa")); });
+    click(*form, "cmdA");
+    EXPECT_EQ(Notifications::shown, (QStringList{"Velocitat: 4.43 m/s. El dipòsit s'ha buidat.",
+                                                 "Velocitat: 4.43 m/s.", "Una altra cosa."}));
+    // Only the last message stays in the tree, to be read again.
     QAccessibleInterface* client = QAccessible::queryAccessibleInterface(form)->child(0);
-    EXPECT_TRUE(namesOfChildren(client).contains("avisos"));  // the last message stays readable
+    EXPECT_EQ(namesOfChildren(client).count("avís"), 1);
+    EXPECT_EQ(form->lastAnnouncement(), "Una altra cosa.");
 }
 
 TEST_F(Controls, LineControlFollowsItsEnds)

@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# The program as a blind pupil meets it: a virtual X display with a window
+# manager, the session and accessibility buses, the desktop's screen reader
+# (Orca) writing everything it would say to a log, and walk.py driving the
+# program with the keyboard and assistive actions only.
+#   screen_reader_walk.sh PROGRAM
+# Exits 77 (skipped) where a package it needs is missing.
+set -euo pipefail
+program=$1
+here=$(cd "$(dirname "$0")" && pwd)
+
+missing=()
+for command in Xvfb xdotool openbox dbus-run-session orca; do
+  command -v "$command" >/dev/null || missing+=("$command")
+done
+[ -x /usr/libexec/at-spi-bus-launcher ] || missing+=(at-spi-bus-launcher)
+/usr/bin/python3 -c 'import pyatspi' 2>/dev/null || missing+=(python3-pyatspi)
+if [ "${#missing[@]}" -gt 0 ]; then
+  echo "SKIPPED: the screen reader's walk needs ${missing[*]} (scripts/install-deps --tests installs them)"
+  exit 77
+fi
+
+work=$(mktemp -d)
+cleanup() {
+  kill "${pids[@]}" 2>/dev/null || true
+  wait 2>/dev/null || true
+  rm -rf "$work"
+}
+pids=()
+trap cleanup EXIT
+
+# A display of our own, whatever number is free.
+exec 3>"$work/display"
+Xvfb -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+pids+=($!)
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+DISPLAY=:$(head -n1 "$work/display")
+export DISPLAY
+
+# Everything else lives on a session bus of its own, which ends with it.
+export WORK=$work PROGRAM=$program
+dbus-run-session -- bash -c '
+  set -euo pipefail
+  /usr/libexec/at-spi-bus-launcher --launch-immediately >"$WORK/bus.log" 2>&1 &
+  bus=$!
+  openbox >"$WORK/openbox.log" 2>&1 &
+  wm=$!
+  sleep 1
+  status=0
+  /usr/bin/python3 "'"$here"'/walk.py" "$PROGRAM" "$WORK" || status=$?
+  kill $wm $bus 2>/dev/null || true
+  exit $status
+'

@@ -1,0 +1,369 @@
+#!/usr/bin/python3
+"""A blind pupil's session, checked through the accessibility bus and the
+screen reader's own log.
+
+Starts Orca (speech off, every sentence it would say written to its log)
+and the program; opens every simulator from the menu with the keyboard and
+checks what a screen reader sees there; does the Archimedes, Torricelli and
+Pascal exercises with the keyboard and assistive actions only, waiting for
+each announcement as an event; and at the end checks that Orca said every
+control reached, every result, the warning, the judgement and how each
+animation ended.
+
+    walk.py PROGRAM WORKDIR
+"""
+
+import json
+import os
+import subprocess
+import sys
+import time
+
+import pyatspi
+from gi.repository import GLib
+
+PROGRAM, WORK = sys.argv[1], sys.argv[2]
+failures = []
+
+
+def check(condition, what):
+    if not condition:
+        failures.append(what)
+        print("FAIL:", what, flush=True)
+
+
+def pump(seconds):
+    context = GLib.MainContext.default()
+    end = time.time() + seconds
+    while time.time() < end:
+        while context.pending():
+            context.iteration(False)
+        time.sleep(0.01)
+
+
+def wait_for(predicate, seconds=20):
+    end = time.time() + seconds
+    while time.time() < end:
+        if predicate():
+            return True
+        pump(0.05)
+    return predicate()
+
+
+# ---- the screen reader --------------------------------------------------
+
+prefs = os.path.join(WORK, "orca")
+os.makedirs(prefs)
+with open(os.path.join(prefs, "user-settings.conf"), "w") as f:
+    # No speech server: Orca still writes each sentence to its debug log.
+    json.dump({"general": {"enableSpeech": False, "profile": ["Default", "default"]},
+               "profiles": {"default": {"profile": ["Default", "default"], "enableSpeech": False}},
+               "keybindings": {}, "pronunciations": {}}, f)
+orca_log = os.path.join(WORK, "orca.log")
+orca = subprocess.Popen(["orca", "--debug-file=" + orca_log, "-u", prefs],
+                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
+
+def orca_started():
+    try:
+        with open(orca_log, encoding="utf-8", errors="replace") as f:
+            return "Starting ATSPI registry" in f.read()
+    except OSError:
+        return False
+
+
+if not wait_for(orca_started, 30):
+    print("FAIL: Orca did not start", flush=True)
+    sys.exit(1)
+
+# ---- the program --------------------------------------------------------
+
+notifications = []
+
+
+def on_showing(event):
+    try:
+        if event.detail1 and event.source.getRole() == pyatspi.ROLE_NOTIFICATION:
+            notifications.append(event.source.name)
+    except Exception:  # an object gone meanwhile
+        pass
+
+
+pyatspi.Registry.registerEventListener(on_showing, "object:state-changed:showing")
+app_process = subprocess.Popen([PROGRAM], env=dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"),
+                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
+
+def application():
+    for app in pyatspi.Registry.getDesktop(0):
+        if app is not None and app.name == "ondarell":
+            return app
+    return None
+
+
+def window(caption):
+    app = application()
+    if app is None:
+        return None
+    for child in app:
+        if child is not None and child.name == caption and child.getState().contains(pyatspi.STATE_SHOWING):
+            return child
+    return None
+
+
+def key(*keys):
+    subprocess.run(["xdotool", "key", "--delay", "80", *keys], check=True)
+    pump(0.3)
+
+
+def type_text(text):
+    subprocess.run(["xdotool", "type", "--delay", "80", text], check=True)
+    pump(0.3)
+
+
+def nodes(root):
+    yield root
+    for child in root:
+        if child is not None:
+            yield from nodes(child)
+
+
+def named(root, role, name):
+    for node in nodes(root):
+        if node.getRole() == role and node.name == name:
+            return node
+    return None
+
+
+def focused(root):
+    for node in nodes(root):
+        if node.getState().contains(pyatspi.STATE_FOCUSED):
+            return node
+    return None
+
+
+def relations(node):
+    found = {}
+    for relation in node.getRelationSet():
+        found.setdefault(relation.getRelationType(), []).extend(
+            relation.getTarget(i) for i in range(relation.getNTargets()))
+    return found
+
+
+def announced(text, seconds=30):
+    """Waits for a notification that contains text, and consumes it."""
+    def seen():
+        return any(text in n for n in notifications)
+    ok = wait_for(seen, seconds)
+    check(ok, "no announcement containing %r (heard: %r)" % (text, notifications))
+    notifications.clear()
+    return ok
+
+
+def open_form(access_key, caption):
+    key("alt+" + access_key)
+    ok = wait_for(lambda: window(caption) is not None)
+    check(ok, "Alt+%s did not open %r" % (access_key.upper(), caption))
+    pump(0.5)
+    return window(caption)
+
+
+def back_to_menu(caption):
+    key("alt+s")
+    check(wait_for(lambda: window("Ondarell") is not None), "Sortir did not bring back the menu from %r" % caption)
+    pump(0.5)
+
+
+def press(root, name):
+    button = named(root, pyatspi.ROLE_PUSH_BUTTON, name)
+    check(button is not None, "no button %r" % name)
+    if button is not None:
+        button.queryAction().doAction(0)
+        pump(0.3)
+
+
+spoken_controls = []  # names Orca must have said when they got the focus
+
+
+def tab_through(frame):
+    """Tabs once round the form, noting every control that takes the focus."""
+    seen = []
+    for _ in range(40):
+        now = focused(frame)
+        if now is None:
+            break
+        if seen and now.name == seen[0]:
+            break
+        seen.append(now.name)
+        key("Tab")
+    check(len(seen) > 3, "%r: Tab reached only %r" % (frame.name, seen))
+    spoken_controls.extend(seen)
+    return seen
+
+
+# ---- what a screen reader sees in every form ----------------------------
+
+RESULTS = {"Principi d'Arquímedes": 0, "Teorema de Torricelli": 3, "Equació de continuïtat": 3,
+           "Principi de Pascal": 1, "Efecte Venturi": 4}
+
+
+def check_tree(frame):
+    caption = frame.name
+    check(frame.getRole() == pyatspi.ROLE_FRAME, "%r is a %s, not a frame" % (caption, frame.getRoleName()))
+    check(frame.description.endswith("."), "%r has no sentence of description" % caption)
+    results = 0
+    for node in nodes(frame):
+        if node is frame:
+            continue
+        role, states = node.getRole(), node.getState()
+        where = "%r: %s %r" % (caption, node.getRoleName(), node.name)
+        if role != pyatspi.ROLE_FILLER:
+            check(node.name.strip() != "", "%r: an unnamed %s in the tree" % (caption, node.getRoleName()))
+        check(role != pyatspi.ROLE_FRAME, where + " is a frame inside a window")
+        if states.contains(pyatspi.STATE_FOCUSABLE):
+            check(role not in (pyatspi.ROLE_FILLER, pyatspi.ROLE_UNKNOWN), where + " has no role")
+            check(len(states.getStates()) > 1, where + " has no state")
+        linked = relations(node)
+        if role == pyatspi.ROLE_LABEL and pyatspi.RELATION_LABELLED_BY in linked:
+            results += 1
+            labels = linked[pyatspi.RELATION_LABELLED_BY]
+            check(any(node.name.startswith(label.name.rstrip(": ") + ": ") for label in labels),
+                  where + " does not read with its caption")
+            for label in labels:
+                check(node in relations(label).get(pyatspi.RELATION_LABEL_FOR, []),
+                      where + ": %r is not its label" % label.name)
+        if role == pyatspi.ROLE_SCROLL_BAR:
+            shown = linked.get(pyatspi.RELATION_CONTROLLER_FOR, [])
+            check(len(shown) == 1 and shown[0].name.strip() in node.name, where + " does not say its value label")
+            value = node.queryValue()
+            check(value.minimumValue <= value.currentValue <= value.maximumValue, where + ": value out of range")
+    check(results == RESULTS[caption], "%r: %d results with their captions, not %d" %
+          (caption, results, RESULTS[caption]))
+
+
+def result(frame, start):
+    for node in nodes(frame):
+        if node.getRole() == pyatspi.ROLE_LABEL and node.name.startswith(start) and \
+                pyatspi.RELATION_LABELLED_BY in relations(node):
+            return node.name
+    return ""
+
+
+check(wait_for(lambda: window("Ondarell") is not None, 30), "the menu did not appear")
+subprocess.run(["xdotool", "search", "--sync", "--name", "^Ondarell$", "windowactivate", "--sync"],
+               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+pump(1)
+menu = window("Ondarell")
+if menu is None:
+    print("FAIL: no menu window on the accessibility bus", flush=True)
+    sys.exit(1)
+check(menu.getRole() == pyatspi.ROLE_FRAME and menu.description, "the menu is not a described frame")
+
+for access_key, caption in (("a", "Principi d'Arquímedes"), ("t", "Teorema de Torricelli"),
+                            ("e", "Equació de continuïtat"), ("p", "Principi de Pascal"),
+                            ("v", "Efecte Venturi")):
+    frame = open_form(access_key, caption)
+    if frame is not None:
+        check_tree(frame)
+        spoken_controls.append(focused(frame).name if focused(frame) else "")
+    back_to_menu(caption)
+
+# ---- Archimedes: fill, answer, move -------------------------------------
+
+frame = open_form("a", "Principi d'Arquímedes")
+if frame is not None:
+    tab_through(frame)
+    height = named(frame, pyatspi.ROLE_SCROLL_BAR, "Altura producte afegit: 0 m")
+    density = named(frame, pyatspi.ROLE_SCROLL_BAR, "Densitat: 0 kg/dm3")
+    check(height is not None and density is not None, "Archimedes: the bars do not say their values")
+    if height is not None and density is not None:
+        check(density.queryValue().maximumValue == 20, "the density bar does not go to 20 kg/dm3")
+        height.queryComponent().grabFocus()
+        pump(0.3)
+        key(*["Right"] * 5)
+        density.queryValue().currentValue = 1.5
+        check(wait_for(lambda: "1" in density.name and "5 kg/dm3" in density.name),
+              "the density bar says %r" % density.name)
+    key("alt+o")
+    announced("Recipient omplert amb 5 m")
+    option = named(frame, pyatspi.ROLE_RADIO_BUTTON, "E < F, baixa")
+    check(option is not None, "no option 'E < F, baixa'")
+    if option is not None:
+        option.queryAction().doAction(0)
+        announced("T'HAS EQUIVOCAT")
+    key("alt+i")
+    announced("El recipient ha pujat fins a la superfície")
+    back_to_menu("Principi d'Arquímedes")
+
+# ---- Torricelli: a refused height, then fill and empty --------------------
+
+frame = open_form("t", "Teorema de Torricelli")
+if frame is not None:
+    tab_through(frame)
+    named(frame, pyatspi.ROLE_TEXT, "Altura del líquid en metres").queryComponent().grabFocus()
+    pump(0.3)
+    type_text("12")
+    key("Return")
+    type_text("1")
+    key("Return")
+    key("Return")  # "&Omplir" has the focus now
+    announced("L'altura del líquid ha de ser inferior 10 metres")
+    press(frame, "Esborrar")
+    type_text("5")
+    key("Return")
+    type_text("1")
+    key("Return")
+    key("Return")
+    announced("Dipòsit ple fins a 5 m")
+    drawing = [n for n in nodes(frame) if n.getRole() == pyatspi.ROLE_IMAGE and n.name.startswith("Dipòsit ple")]
+    check(len(drawing) == 1, "the drawing is not one graphic named by what it shows")
+    key("Return")  # "&Buidar" has the focus now
+    announced("El dipòsit s'ha buidat fins a l'altura del forat, 1 m")
+    check(result(frame, "Velocitat màxima de sortida del líquid") ==
+          "Velocitat màxima de sortida del líquid: 8.85 m/s", "the speed reads %r" %
+          result(frame, "Velocitat màxima de sortida del líquid"))
+    back_to_menu("Teorema de Torricelli")
+
+# ---- Pascal: the pressure after "&Calcular" -------------------------------
+
+frame = open_form("p", "Principi de Pascal")
+if frame is not None:
+    key("alt+c")
+    announced("Pressió: .1273885 MPascals")
+    check(result(frame, "Pressió") == "Pressió: .1273885 MPascals", "the pressure reads %r" %
+          result(frame, "Pressió"))
+    key("alt+i")
+    announced("L'èmbol 1 ha baixat i l'èmbol 2 ha pujat")
+    back_to_menu("Principi de Pascal")
+
+# ---- the end, and what Orca said -----------------------------------------
+
+key("alt+s")
+check(wait_for(lambda: app_process.poll() is not None, 20), "Sortir on the menu did not end the program")
+pump(1)
+orca.terminate()
+try:
+    orca.wait(20)
+except subprocess.TimeoutExpired:
+    orca.kill()
+with open(orca_log, encoding="utf-8", errors="replace") as f:
+    speech = [line.split("SPEECH OUTPUT: ", 1)[1] for line in f if "SPEECH OUTPUT: " in line]
+spoken = "\n".join(speech)
+
+for caption in RESULTS:
+    check("%s frame" % caption in spoken, "Orca did not say the window %r" % caption)
+for name in spoken_controls:
+    check(name in spoken, "Orca did not say %r when it got the focus" % name)
+for sentence in ("Recipient omplert amb 5 m", "T'HAS EQUIVOCAT", "El recipient ha pujat fins a la superfície",
+                 "L'altura del líquid ha de ser inferior 10 metres", "Dipòsit ple fins a 5 m",
+                 "Velocitat màxima de sortida del líquid: 8.85 m/s", "El dipòsit s'ha buidat fins a l'altura del forat",
+                 "Pressió: .1273885 MPascals", "L'èmbol 1 ha baixat i l'èmbol 2 ha pujat"):
+    check(any(line.startswith("'notification ") and sentence in line for line in speech),
+          "Orca did not announce %r" % sentence)
+
+if failures:
+    print("%d failures; Orca said:\n%s" % (len(failures), spoken[-4000:]), flush=True)
+    if os.environ.get("ONDARELL_WALK_LOG"):
+        os.replace(orca_log, os.environ["ONDARELL_WALK_LOG"])
+    sys.exit(1)
+print("the screen reader's walk passed: %d sentences said" % len(speech), flush=True)
