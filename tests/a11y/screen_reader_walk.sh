@@ -20,6 +20,9 @@ if [ "${#missing[@]}" -gt 0 ]; then
   exit 77
 fi
 
+# The program on the virtual display as on a desktop, not headless.
+unset QT_QPA_PLATFORM QT_SCALE_FACTOR
+
 work=$(mktemp -d)
 cleanup() {
   kill "${pids[@]}" 2>/dev/null || true

@@ -350,20 +350,20 @@ with open(orca_log, encoding="utf-8", errors="replace") as f:
     speech = [line.split("SPEECH OUTPUT: ", 1)[1] for line in f if "SPEECH OUTPUT: " in line]
 spoken = "\n".join(speech)
 
+# (Orca speaks the desktop's language: its role words are not checked.)
 for caption in RESULTS:
-    check("%s frame" % caption in spoken, "Orca did not say the window %r" % caption)
+    check(any(line.startswith("'%s " % caption) for line in speech), "Orca did not say the window %r" % caption)
 for name in spoken_controls:
     check(name in spoken, "Orca did not say %r when it got the focus" % name)
 for sentence in ("Recipient omplert amb 5 m", "T'HAS EQUIVOCAT", "El recipient ha pujat fins a la superfície",
                  "L'altura del líquid ha de ser inferior 10 metres", "Dipòsit ple fins a 5 m",
                  "Velocitat màxima de sortida del líquid: 8.85 m/s", "El dipòsit s'ha buidat fins a l'altura del forat",
                  "Pressió: .1273885 MPascals", "L'èmbol 1 ha baixat i l'èmbol 2 ha pujat"):
-    check(any(line.startswith("'notification ") and sentence in line for line in speech),
-          "Orca did not announce %r" % sentence)
+    check(any(sentence in line for line in speech), "Orca did not announce %r" % sentence)
 
+if os.environ.get("ONDARELL_WALK_LOG"):  # kept for a look
+    os.replace(orca_log, os.environ["ONDARELL_WALK_LOG"])
 if failures:
     print("%d failures; Orca said:\n%s" % (len(failures), spoken[-4000:]), flush=True)
-    if os.environ.get("ONDARELL_WALK_LOG"):
-        os.replace(orca_log, os.environ["ONDARELL_WALK_LOG"])
     sys.exit(1)
 print("the screen reader's walk passed: %d sentences said" % len(speech), flush=True)
