@@ -27,10 +27,11 @@ void Container::restack()
 
 namespace {
 
+// Never destroyed: a control may outlive static destruction at exit.
 QHash<const QWidget*, Control*>& controlsByView()
 {
-    static QHash<const QWidget*, Control*> controls;
-    return controls;
+    static auto* controls = new QHash<const QWidget*, Control*>;
+    return *controls;
 }
 
 }  // namespace
