@@ -45,8 +45,8 @@ void frmArquímedes::Càlcul()
     shpAlturaLíquid.setFillStyle(FillStyle::Solid);
     shpAlturaLíquid.setHeight(coverHeight(h));
     shpVaixell.setFillColor(kProduct);
-    const QString filled = QStringLiteral("Recipient omplert amb %1 i densitat %2")
-                               .arg(lblAlturaL.Caption(), lblDensitatValor.Caption());
+    const QString filled =
+        QStringLiteral("Recipient omplert amb %1 i densitat %2").arg(lblAlturaL.Caption(), lblDensitatValor.Caption());
     shpVaixell.setAccessibleName(filled);
     announce(filled);
 }

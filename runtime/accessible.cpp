@@ -31,9 +31,9 @@ public:
         if (form() != nullptr) return QAccessible::Window;
         if (surface() != nullptr) return QAccessible::Graphic;
         if (announcer() != nullptr) return QAccessible::Notification;
-        if (const PictureBox* box = pictureBox()) return listed().isEmpty() && !box->accessibleText().isEmpty()
-                                                             ? QAccessible::Graphic
-                                                             : QAccessible::Grouping;
+        if (const PictureBox* box = pictureBox())
+            return listed().isEmpty() && !box->accessibleText().isEmpty() ? QAccessible::Graphic
+                                                                          : QAccessible::Grouping;
         return QAccessibleWidget::role();
     }
     QString text(QAccessible::Text t) const override
@@ -67,8 +67,7 @@ public:
     {
         if (!listsChildren()) return QAccessibleWidget::child(index);
         const QList<QWidget*> children = listed();
-        return index >= 0 && index < children.size() ? QAccessible::queryAccessibleInterface(children[index])
-                                                     : nullptr;
+        return index >= 0 && index < children.size() ? QAccessible::queryAccessibleInterface(children[index]) : nullptr;
     }
     int indexOfChild(const QAccessibleInterface* child) const override
     {

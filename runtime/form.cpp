@@ -180,10 +180,7 @@ void FocusMark::paintEvent(QPaintEvent*)
 // ---- Form ------------------------------------------------------------------
 
 Form::Form(const FormProps& props)
-    : client_(this),
-      surface_(client_),
-      focusMark_(client_),
-      description_(QString::fromUtf8(props.description))
+    : client_(this), surface_(client_), focusMark_(client_), description_(QString::fromUtf8(props.description))
 {
     setObjectName(QString::fromUtf8(props.name));
     setWindowTitle(QString::fromUtf8(props.caption));

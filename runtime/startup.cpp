@@ -10,10 +10,10 @@
 #include <utility>
 #include <vector>
 
+#include "accessible.h"
 #include "fonts.h"
 #include "heldkeys.h"
 #include "pictures.h"
-#include "accessible.h"
 
 void ondarellInitAssets();
 

@@ -108,7 +108,8 @@ void frmTorricelli::OmplirRecipient()
     Line(600, 0, 600, -L - 200, kBlack);
     Line(2640, 0, 2640, -L - 200, kBlack);
     for (float y = -L; y <= 0; y += 1) Line(640, y, 2600, y, kGreen);
-    const QString filled = L > 0 ? QStringLiteral("Dipòsit ple fins a %1 m").arg(metres(L)) : QStringLiteral("Dipòsit buit");
+    const QString filled =
+        L > 0 ? QStringLiteral("Dipòsit ple fins a %1 m").arg(metres(L)) : QStringLiteral("Dipòsit buit");
     describeDrawing(filled);
     announce(filled);
 }

@@ -1,4 +1,7 @@
 #include <gtest/gtest.h>
+#include <private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
 #include <QAccessible>
 #include <QAccessibleValueInterface>
 #include <QLineEdit>
@@ -7,9 +10,6 @@
 #include <QScrollBar>
 #include <QTest>
 #include <memory>
-#include <private/qguiapplication_p.h>
-#include <qpa/qplatformaccessibility.h>
-#include <qpa/qplatformintegration.h>
 
 #include "runtime/errors.h"
 #include "runtime/runtime.h"
@@ -310,7 +310,8 @@ TEST_F(Controls, ScreenReadersSeeTheFormAsAPupilDoes)
     ASSERT_EQ(labels.size(), 2);
     EXPECT_EQ(labels[0].first->object(), find(*form, "lblTítol"));
     EXPECT_EQ(labels[1].first->object(), find(*form, "lblUnitat"));
-    const auto labelled = QAccessible::queryAccessibleInterface(find(*form, "lblTítol"))->relations(QAccessible::Labelled);
+    const auto labelled =
+        QAccessible::queryAccessibleInterface(find(*form, "lblTítol"))->relations(QAccessible::Labelled);
     ASSERT_EQ(labelled.size(), 1);
     EXPECT_EQ(labelled[0].first, result);
 
@@ -347,8 +348,8 @@ TEST_F(Controls, WhatAHandlerWritesIsAnnouncedOnceWhenItEnds)
     click(*form, "cmdA");  // written again: said again
     form->cmdA.onClick([this] { form->announce(QStringLiteral("Una altra cosa")); });
     click(*form, "cmdA");
-    EXPECT_EQ(Notifications::shown, (QStringList{"Velocitat: 4.43 m/s. El dipòsit s'ha buidat.",
-                                                 "Velocitat: 4.43 m/s.", "Una altra cosa."}));
+    EXPECT_EQ(Notifications::shown,
+              (QStringList{"Velocitat: 4.43 m/s. El dipòsit s'ha buidat.", "Velocitat: 4.43 m/s.", "Una altra cosa."}));
     // Only the last message stays in the tree, to be read again.
     QAccessibleInterface* client = QAccessible::queryAccessibleInterface(form)->child(0);
     EXPECT_EQ(namesOfChildren(client).count("avís"), 1);

@@ -19,7 +19,10 @@ inline constexpr Color kPaper = RGB(255, 255, 255);
 
 class TestForm : public Form {
 public:
-    TestForm() : Form({.name = "frmProva", .caption = "Prova", .description = "Un formulari de prova.", .backColor = kPaper}) {}
+    TestForm()
+        : Form({.name = "frmProva", .caption = "Prova", .description = "Un formulari de prova.", .backColor = kPaper})
+    {
+    }
 
     // clang-format off
     Label lblDalt{*this, {.name = "lblDalt", .caption = "dalt", .left = 150, .top = 150, .width = 600, .height = 300, .tabIndex = 5, .backColor = kGreen}};

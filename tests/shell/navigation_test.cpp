@@ -146,7 +146,8 @@ TEST_F(Navigation, TheZoomKeysSizeThisFormAndTheNextOnes)
     QTest::keyClick(program.pascal.window(), Qt::Key_0, Qt::ControlModifier);
     EXPECT_EQ(program.pascal.window()->size(), QSize(792, 573));
     EXPECT_EQ(runtime.display().zoomStep, 0);
-    EXPECT_TRUE(QAccessible::queryAccessibleInterface(program.pascal.window())->text(QAccessible::Help).contains("Ctrl+0"));
+    EXPECT_TRUE(
+        QAccessible::queryAccessibleInterface(program.pascal.window())->text(QAccessible::Help).contains("Ctrl+0"));
 }
 
 TEST_F(Navigation, ClosingTheMenuEndsTheProgram)

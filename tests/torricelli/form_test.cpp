@@ -134,8 +134,8 @@ TEST_F(Torricelli, ResultsOfTheWorkedExamples)
                           "%2. Temps transcorregut en caure el raig des de que surt del dipòsit: %3. El dipòsit s'ha "
                           "buidat fins a l'altura del forat, %4 m.")
                       .arg(shown(c.speed), shown(c.distance), shown(c.time), c.hole));
-        EXPECT_EQ(form->drawingDescription(), QString("Dipòsit buidat fins al forat, a %1 m; el raig arriba a %2")
-                                                  .arg(c.hole, shown(c.distance)));
+        EXPECT_EQ(form->drawingDescription(),
+                  QString("Dipòsit buidat fins al forat, a %1 m; el raig arriba a %2").arg(c.hole, shown(c.distance)));
         EXPECT_EQ(caption("lblRespostaVelocitat"), c.speed) << c.liquid << "/" << c.hole;
         EXPECT_EQ(caption("lblRespostaEspaiRecorregut"), c.distance);
         EXPECT_EQ(caption("lblDistància"), c.below);
