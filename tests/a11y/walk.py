@@ -90,8 +90,9 @@ def on_showing(event):
 
 
 pyatspi.Registry.registerEventListener(on_showing, "object:state-changed:showing")
+program_log = open(os.path.join(WORK, "program.log"), "w")
 app_process = subprocess.Popen([PROGRAM], env=dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"),
-                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+                               stdout=program_log, stderr=subprocess.STDOUT)
 
 
 def application():
@@ -340,6 +341,7 @@ if frame is not None:
 
 key("alt+s")
 check(wait_for(lambda: app_process.poll() is not None, 20), "Sortir on the menu did not end the program")
+check(app_process.returncode == 0, "the program ended with status %r" % app_process.returncode)
 pump(1)
 orca.terminate()
 try:
@@ -365,5 +367,7 @@ if os.environ.get("ONDARELL_WALK_LOG"):  # kept for a look
     os.replace(orca_log, os.environ["ONDARELL_WALK_LOG"])
 if failures:
     print("%d failures; Orca said:\n%s" % (len(failures), spoken[-4000:]), flush=True)
+    with open(os.path.join(WORK, "program.log"), encoding="utf-8", errors="replace") as f:
+        print("The program wrote:\n" + f.read()[-4000:], flush=True)
     sys.exit(1)
 print("the screen reader's walk passed: %d sentences said" % len(speech), flush=True)
