@@ -2,7 +2,7 @@
 
 #include "runtime/numbers.h"
 
-namespace arquimedes {
+namespace archimedes {
 
 float weight(int densityTenths, int heightMetres)
 {
@@ -42,4 +42,4 @@ std::string resultText(float F)
     return "El pes del recipient és de " + rt::shortNumber(F) + ending;
 }
 
-}  // namespace arquimedes
+}  // namespace archimedes

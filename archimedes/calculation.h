@@ -3,7 +3,7 @@
 
 #include <string>
 
-namespace arquimedes {
+namespace archimedes {
 
 // The buoyancy is the same for every input: water 1000 kg/m³ × g 9.8 m/s²
 // × a container of 1 m² section and 10 m height.
@@ -31,4 +31,4 @@ const char* judgement(int option, float F);
 // The text written after the motion.
 std::string resultText(float F);
 
-}  // namespace arquimedes
+}  // namespace archimedes

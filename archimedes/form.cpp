@@ -6,7 +6,9 @@
 #include "runtime/numbers.h"
 #include "runtime/runtime.h"
 
-namespace arquimedes {
+namespace archimedes {
+
+using namespace rt;
 
 frmArquímedes::frmArquímedes(Values& values)
     : Form({.name = "frmArquímedes",
@@ -110,4 +112,4 @@ void frmArquímedes::cmdSortir_Click()
     Unload();
 }
 
-}  // namespace arquimedes
+}  // namespace archimedes

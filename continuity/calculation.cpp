@@ -4,7 +4,7 @@
 
 #include "runtime/numbers.h"
 
-namespace cabal {
+namespace continuity {
 
 float pi()
 {
@@ -33,4 +33,4 @@ std::int16_t transitionLimit(float diametre, float a)
     return rt::toInt16((diametre - 2) / 0.1 + a);
 }
 
-}  // namespace cabal
+}  // namespace continuity

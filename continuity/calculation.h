@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-namespace cabal {
+namespace continuity {
 
 // π as the form computes it, 4·arctan(1) in single precision.
 float pi();
@@ -56,4 +56,4 @@ void fill(float d1, float d2, float d3, Dot dot)
     for (int x = kSection3; x <= kEnd; x += 5) column(x, straightLimit(d3));
 }
 
-}  // namespace cabal
+}  // namespace continuity

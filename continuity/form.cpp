@@ -4,7 +4,9 @@
 #include "runtime/numbers.h"
 #include "runtime/runtime.h"
 
-namespace cabal {
+namespace continuity {
+
+using namespace rt;
 
 frmCabal::frmCabal(Values& values)
     : Form({.name = "frmCabal",
@@ -132,4 +134,4 @@ void frmCabal::cmdSortir_Click()
     Unload();
 }
 
-}  // namespace cabal
+}  // namespace continuity

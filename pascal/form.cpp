@@ -6,6 +6,8 @@
 
 namespace pascal {
 
+using namespace rt;
+
 frmPascal::frmPascal()
     : Form({.name = "frmPascal",
             .caption = "Principi de Pascal",

@@ -2,6 +2,8 @@
 
 namespace shell {
 
+using namespace rt;
+
 frmOndarell::frmOndarell(MenuLinks& links)
     : Form({.name = "frmOndarell",
             .caption = "Ondarell",

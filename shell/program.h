@@ -16,9 +16,9 @@ public:
     // Shows the menu; the runtime ends the program.
     void start() { rt::Runtime::instance().start(menu); }
 
-    rt::FormInstance<arquimedes::frmArquímedes, arquimedes::Values> arquimedes;
+    rt::FormInstance<archimedes::frmArquímedes, archimedes::Values> arquimedes;
     rt::FormInstance<torricelli::frmTorricelli, torricelli::Values> torricelli;
-    rt::FormInstance<cabal::frmCabal, cabal::Values> cabal;
+    rt::FormInstance<continuity::frmCabal, continuity::Values> cabal;
     rt::FormInstance<pascal::frmPascal> pascal;
     rt::FormInstance<venturi::frmVenturi, venturi::Values> venturi;
     rt::FormInstance<frmOndarell, MenuLinks> menu{MenuLinks{&arquimedes, &torricelli, &cabal, &pascal, &venturi}};

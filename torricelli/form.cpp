@@ -6,6 +6,8 @@
 
 namespace torricelli {
 
+using namespace rt;
+
 namespace {
 
 // A height of the drawing as the pupil typed it, in metres.

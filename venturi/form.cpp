@@ -6,6 +6,8 @@
 
 namespace venturi {
 
+using namespace rt;
+
 frmVenturi::frmVenturi(Values& values)
     : Form({.name = "frmVenturi",
             .caption = "Efecte Venturi",

@@ -6,7 +6,7 @@
 #include "archimedes/calculation.h"
 #include "runtime/numbers.h"
 
-using namespace arquimedes;
+using namespace archimedes;
 
 TEST(ArchimedesWeight, OnlyFivePairsBalanceTheBuoyancy)
 {

@@ -11,7 +11,7 @@
 #include "simulator.h"
 
 using namespace test;
-using arquimedes::frmArquímedes;
+using archimedes::frmArquímedes;
 
 namespace {
 
@@ -89,7 +89,7 @@ TEST_F(Archimedes, DesignTimeLook)
                            {"lblAlturaLíquid", rt::RGB(0, 0, 0), rt::sys::HighlightText, 8.25f, true},
                            {"lblTítol", rt::RGB(255, 0, 0), rt::sys::TitleBarText, 13.5f, false},
                            {"lblNomRecipient", rt::RGB(0, 0, 0), rt::RGB(255, 255, 128), 9.75f, true},
-                           {"lblSolucio", rt::RGB(0, 0, 0), arquimedes::kWater, 9.75f, true},
+                           {"lblSolucio", rt::RGB(0, 0, 0), archimedes::kWater, 9.75f, true},
                            {"lblEquacionsEmprades", rt::RGB(255, 0, 0), rt::sys::TitleBarText, 12, true},
                            {"lblPesProducte", rt::RGB(0, 0, 0), rt::sys::ButtonFace, 9.75f, true},
                        });

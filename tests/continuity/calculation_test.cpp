@@ -5,7 +5,7 @@
 #include "continuity/calculation.h"
 #include "runtime/numbers.h"
 
-using namespace cabal;
+using namespace continuity;
 
 TEST(ContinuitySpeed, WorkedValues)
 {

@@ -156,7 +156,7 @@ TEST_F(Continuity, AnInputAtZeroWarnsAndDiscardsTheOthers)
         int in[] = {50, 20, 30, 40};
         in[zero] = 0;
         calculate(in[0], in[1], in[2], in[3]);
-        EXPECT_EQ(caption("lblAvis"), QString::fromUtf8(cabal::kWarning)) << zero;
+        EXPECT_EQ(caption("lblAvis"), QString::fromUtf8(continuity::kWarning)) << zero;
         EXPECT_TRUE(form->lastAnnouncement().startsWith("Cal donar valors")) << zero;
         EXPECT_FALSE(visible("lblEquacionsEmprades"));
         EXPECT_FALSE(visible("imgContEquacions"));

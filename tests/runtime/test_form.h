@@ -10,36 +10,34 @@
 
 namespace test {
 
-using namespace rt;
+inline constexpr rt::Color kYellow = rt::RGB(255, 255, 0);
+inline constexpr rt::Color kBlue = rt::RGB(0, 0, 255);
+inline constexpr rt::Color kGreen = rt::RGB(0, 128, 0);
+inline constexpr rt::Color kPaper = rt::RGB(255, 255, 255);
 
-inline constexpr Color kYellow = RGB(255, 255, 0);
-inline constexpr Color kBlue = RGB(0, 0, 255);
-inline constexpr Color kGreen = RGB(0, 128, 0);
-inline constexpr Color kPaper = RGB(255, 255, 255);
-
-class TestForm : public Form {
+class TestForm : public rt::Form {
 public:
     TestForm()
-        : Form({.name = "frmProva", .caption = "Prova", .description = "Un formulari de prova.", .backColor = kPaper})
+        : rt::Form({.name = "frmProva", .caption = "Prova", .description = "Un formulari de prova.", .backColor = kPaper})
     {
     }
 
     // clang-format off
-    Label lblDalt{*this, {.name = "lblDalt", .caption = "dalt", .left = 150, .top = 150, .width = 600, .height = 300, .tabIndex = 5, .backColor = kGreen}};
-    Label lblA{*this, {.name = "lblA", .caption = " 12", .left = 150, .top = 150, .width = 1500, .height = 300, .tabIndex = 6, .backColor = kYellow}};
-    Button cmdA{*this, {.name = "cmdA", .caption = "&Prova", .left = 3000, .top = 150, .width = 1200, .height = 450, .tabIndex = 1}};
-    Button cmdB{*this, {.name = "cmdB", .caption = "&Desactivat", .left = 4500, .top = 150, .width = 1200, .height = 450, .tabIndex = 3, .enabled = false}};
-    Shape shpA{*this, {.name = "shpA", .left = 150, .top = 1500, .width = 1500, .height = 750, .fillStyle = FillStyle::Solid, .fillColor = kBlue}};
-    LineControl linA{*this, {.name = "linA", .x1 = 150, .y1 = 3000, .x2 = 3000, .y2 = 3000, .borderWidth = 3}};
-    HScrollBar hsbA{*this, {.name = "hsbA", .left = 3000, .top = 1500, .width = 2000, .height = 255, .tabIndex = 0, .min = 0, .max = 10, .value = 2, .accessibleName = "Mida", .valueLabel = "lblMida", .shownStep = 0.5}};
-    Label lblMida{*this, {.name = "lblMida", .caption = "1 mm", .left = 5100, .top = 1500, .width = 600, .height = 255}};
-    Label lblTítol{*this, {.name = "lblTítol", .caption = "Velocitat:", .left = 150, .top = 6600, .width = 1200, .height = 255}};
-    Label lblResultat{*this, {.name = "lblResultat", .caption = "", .left = 1350, .top = 6600, .width = 900, .height = 255, .captionLabel = "lblTítol", .unitLabel = "lblUnitat"}};
-    Label lblUnitat{*this, {.name = "lblUnitat", .caption = "m/s", .left = 2250, .top = 6600, .width = 600, .height = 255}};
-    TextBox txtA{*this, {.name = "txtA", .left = 3000, .top = 2250, .width = 1500, .height = 375, .tabIndex = 2}};
-    Image imgA{*this, {.name = "imgA", .left = 6000, .top = 3000, .width = 3615, .height = 1350, .picture = ":/archimedes/nota.svg", .description = "una nota"}};
-    PictureBox picA{*this, {.name = "picA", .left = 6000, .top = 4500, .width = 3000, .height = 2000, .tabIndex = 4, .backColor = RGB(128, 255, 255), .accessibleName = "l'aigua"}};
-    Label lblDins{picA, {.name = "lblDins", .caption = "dins", .left = 150, .top = 150, .width = 900, .height = 300, .backColor = kYellow}};
+    rt::Label lblDalt{*this, {.name = "lblDalt", .caption = "dalt", .left = 150, .top = 150, .width = 600, .height = 300, .tabIndex = 5, .backColor = kGreen}};
+    rt::Label lblA{*this, {.name = "lblA", .caption = " 12", .left = 150, .top = 150, .width = 1500, .height = 300, .tabIndex = 6, .backColor = kYellow}};
+    rt::Button cmdA{*this, {.name = "cmdA", .caption = "&Prova", .left = 3000, .top = 150, .width = 1200, .height = 450, .tabIndex = 1}};
+    rt::Button cmdB{*this, {.name = "cmdB", .caption = "&Desactivat", .left = 4500, .top = 150, .width = 1200, .height = 450, .tabIndex = 3, .enabled = false}};
+    rt::Shape shpA{*this, {.name = "shpA", .left = 150, .top = 1500, .width = 1500, .height = 750, .fillStyle = rt::FillStyle::Solid, .fillColor = kBlue}};
+    rt::LineControl linA{*this, {.name = "linA", .x1 = 150, .y1 = 3000, .x2 = 3000, .y2 = 3000, .borderWidth = 3}};
+    rt::HScrollBar hsbA{*this, {.name = "hsbA", .left = 3000, .top = 1500, .width = 2000, .height = 255, .tabIndex = 0, .min = 0, .max = 10, .value = 2, .accessibleName = "Mida", .valueLabel = "lblMida", .shownStep = 0.5}};
+    rt::Label lblMida{*this, {.name = "lblMida", .caption = "1 mm", .left = 5100, .top = 1500, .width = 600, .height = 255}};
+    rt::Label lblTítol{*this, {.name = "lblTítol", .caption = "Velocitat:", .left = 150, .top = 6600, .width = 1200, .height = 255}};
+    rt::Label lblResultat{*this, {.name = "lblResultat", .caption = "", .left = 1350, .top = 6600, .width = 900, .height = 255, .captionLabel = "lblTítol", .unitLabel = "lblUnitat"}};
+    rt::Label lblUnitat{*this, {.name = "lblUnitat", .caption = "m/s", .left = 2250, .top = 6600, .width = 600, .height = 255}};
+    rt::TextBox txtA{*this, {.name = "txtA", .left = 3000, .top = 2250, .width = 1500, .height = 375, .tabIndex = 2}};
+    rt::Image imgA{*this, {.name = "imgA", .left = 6000, .top = 3000, .width = 3615, .height = 1350, .picture = ":/archimedes/nota.svg", .description = "una nota"}};
+    rt::PictureBox picA{*this, {.name = "picA", .left = 6000, .top = 4500, .width = 3000, .height = 2000, .tabIndex = 4, .backColor = rt::RGB(128, 255, 255), .accessibleName = "l'aigua"}};
+    rt::Label lblDins{picA, {.name = "lblDins", .caption = "dins", .left = 150, .top = 150, .width = 900, .height = 300, .backColor = kYellow}};
     // clang-format on
 };
 
