@@ -25,7 +25,7 @@ frmArquímedes::frmArquímedes(Values& values)
     cmdEsborrar.onClick([this] { cmdEsborrar_Click(); });
     cmdIniciarMoviment.onClick([this] { cmdIniciarMoviment_Click(); });
     cmdIniciarMoviment.makeCancelButton();
-    cmdSortir.onClick([this] { cmdSortir_Click(); });
+    cmdSortir.onClick([this] { BackToStartupForm(); });
 }
 
 void frmArquímedes::HSBAlturaLíquid_Change()
@@ -104,12 +104,6 @@ void frmArquímedes::cmdIniciarMoviment_Click()
                                  : direction > 0 ? QStringLiteral("Recipient enfonsat al fons")
                                                  : QStringLiteral("Recipient a la posició inicial"));
     announce(QString::fromUtf8(ended));
-}
-
-void frmArquímedes::cmdSortir_Click()
-{
-    ShowStartupForm();
-    Unload();
 }
 
 }  // namespace archimedes

@@ -3,6 +3,7 @@
 // product, predicts whether it stays, rises or sinks, and watches it move.
 
 #include "runtime/form.h"
+#include "runtime/runtime.h"
 #include "runtime/windowed.h"
 #include "runtime/windowless.h"
 
@@ -28,7 +29,6 @@ private:
     void OptTriar_Click(int index);
     void cmdEsborrar_Click();
     void cmdIniciarMoviment_Click();
-    void cmdSortir_Click();
     void Càlcul();
 
     Values& values_;
@@ -67,5 +67,8 @@ private:
     }};
     // clang-format on
 };
+
+// The program-wide instance of the form, as the simulators' table names it.
+using Instance = rt::FormInstance<frmArquímedes, Values>;
 
 }  // namespace archimedes

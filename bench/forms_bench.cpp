@@ -13,9 +13,11 @@
 #include <string>
 #include <utility>
 
+#include "archimedes/form.h"
 #include "runtime/form.h"
 #include "runtime/runtime.h"
 #include "shell/program.h"
+#include "shell/simulators.h"
 
 namespace {
 
@@ -81,7 +83,7 @@ void BM_ArchimedesMotion(benchmark::State& state)
     shell::Program program;
     rt::Runtime::instance().start(program.menu);
     QTest::mouseClick(program.menu.window()->findChild<QWidget*>("cmdArquímedes"), Qt::LeftButton);
-    QWidget& form = *program.arquimedes.window();
+    QWidget& form = *program.instance<archimedes::Instance>().window();
     form.findChild<QScrollBar*>("HSBDensitat")->setValue(200);
     form.findChild<QScrollBar*>("HSBAlturaLíquid")->setValue(10);
     QTest::mouseClick(form.findChild<QWidget*>("cmdOmplir"), Qt::LeftButton);
@@ -245,10 +247,12 @@ void BM_OpenForm(benchmark::State& state, const char* button)
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 }
-BENCHMARK_CAPTURE(BM_OpenForm, arquimedes, "cmdArquímedes")->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_OpenForm, torricelli, "cmdTorricelli")->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_OpenForm, continuitat, "cmdContinuïtat")->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_OpenForm, pascal, "cmdPascal")->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_OpenForm, venturi, "cmdVenturi")->Unit(benchmark::kMillisecond);
+// One for each row of the simulators' table.
+const bool kOpenFormRegistered = [] {
+    for (const shell::Simulator& s : shell::simulators())
+        benchmark::RegisterBenchmark((std::string("BM_OpenForm/") + s.button.name).c_str(), BM_OpenForm, s.button.name)
+            ->Unit(benchmark::kMillisecond);
+    return true;
+}();
 
 }  // namespace

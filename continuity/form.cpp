@@ -25,7 +25,7 @@ frmCabal::frmCabal(Values& values)
     cmdCalcular.onClick([this] { cmdCalcular_Click(); });
     cmdSimular.onClick([this] { cmdSimular_Click(); });
     cmdEsborrar.onClick([this] { cmdEsborrar_Click(); });
-    cmdSortir.onClick([this] { cmdSortir_Click(); });
+    cmdSortir.onClick([this] { BackToStartupForm(); });
 }
 
 void frmCabal::HSBDiàmetre1_Change()
@@ -126,12 +126,6 @@ void frmCabal::Netejar()
     hsbCabal.setValue(0);
     values_.Cabal = 0;
     values_.Diametre1 = values_.Diametre2 = values_.Diametre3 = 1;
-}
-
-void frmCabal::cmdSortir_Click()
-{
-    ShowStartupForm();
-    Unload();
 }
 
 }  // namespace continuity

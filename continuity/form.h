@@ -4,6 +4,7 @@
 // it with fluid.
 
 #include "runtime/form.h"
+#include "runtime/runtime.h"
 #include "runtime/windowed.h"
 #include "runtime/windowless.h"
 
@@ -34,7 +35,6 @@ private:
     void cmdCalcular_Click();
     void cmdSimular_Click();
     void cmdEsborrar_Click();
-    void cmdSortir_Click();
     void Netejar();
     // The three sections' diameters, as a screen reader hears them.
     QString sections() const;
@@ -75,5 +75,8 @@ private:
     rt::Image imgIniciCanonada{*this, {.name = "imgIniciCanonada", .left = 1080, .top = 4800, .width = 8715, .height = 3090, .picture = ":/continuity/canonada.svg", .description = "Una canonada horitzontal de tres trams, cada un més ample que l'anterior, plena de fluid blau; les fletxes marquen els diàmetres φ1, φ2 i φ3."}};
     // clang-format on
 };
+
+// The program-wide instance of the form, as the simulators' table names it.
+using Instance = rt::FormInstance<frmCabal, Values>;
 
 }  // namespace continuity

@@ -18,7 +18,7 @@ frmPascal::frmPascal()
     cmdCalcular.onClick([this] { cmdCalcular_Click(); });
     cmdSimular.onClick([this] { cmdSimular_Click(); });
     cmdEsborrar.onClick([this] { cmdEsborrar_Click(); });
-    cmdSortir.onClick([this] { cmdSortir_Click(); });
+    cmdSortir.onClick([this] { BackToStartupForm(); });
     onClick([this] { Form_Click(); });
     HSBForçaAplicada.onChange([this] { HSBForçaAplicada_Change(); });
     HSBDiàmetreÈmbol1.onChange([this] { HSBDiàmetreÈmbol1_Change(); });
@@ -152,12 +152,6 @@ void frmPascal::cmdSimular_Click()
     placeValve(false);
     describeDrawing(QStringLiteral("Premsa després d'una carrera: l'èmbol 1 avall i l'èmbol 2 amunt"));
     announce(QStringLiteral("L'èmbol 1 ha baixat i l'èmbol 2 ha pujat"));
-}
-
-void frmPascal::cmdSortir_Click()
-{
-    ShowStartupForm();
-    Unload();
 }
 
 }  // namespace pascal

@@ -4,6 +4,7 @@
 // force, and animates one stroke of the press.
 
 #include "runtime/form.h"
+#include "runtime/runtime.h"
 #include "runtime/windowed.h"
 #include "runtime/windowless.h"
 
@@ -23,7 +24,6 @@ private:
     void cmdCalcular_Click();
     void cmdSimular_Click();
     void cmdEsborrar_Click();
-    void cmdSortir_Click();
     void Form_Click();
     void HSBForçaAplicada_Change();
     void HSBDiàmetreÈmbol1_Change();
@@ -104,5 +104,8 @@ private:
     rt::Label lblPascal{*this, {.name = "lblPascal", .caption = "PRINCIPI DE PASCAL", .left = 960, .top = 240, .width = 3255, .height = 375, .tabIndex = 0, .backColor = rt::sys::TitleBarText, .foreColor = kTitle, .font = {"Arial", 12, true}}};
     // clang-format on
 };
+
+// The program-wide instance of the form, as the simulators' table names it.
+using Instance = rt::FormInstance<frmPascal>;
 
 }  // namespace pascal

@@ -232,6 +232,12 @@ void Form::Unload()
         hide();
 }
 
+void Form::BackToStartupForm()
+{
+    Runtime::instance().showStartupForm();
+    Unload();
+}
+
 std::vector<Control*> Form::allControls() const
 {
     std::vector<Control*> all(controls().begin(), controls().end());

@@ -128,6 +128,9 @@ public:
 
     // Navigation.
     void Unload();
+    // A simulator's "&Sortir": shows the start-up form, then unloads this
+    // one (so that the program never finds itself with no form loaded).
+    void BackToStartupForm();
     void attach(FormInstanceBase* instance);
     FormInstanceBase* instance() const { return instance_; }
     bool loadFinished() const { return loadFinished_; }

@@ -1,5 +1,7 @@
 #include "menu.h"
 
+#include "simulators.h"
+
 namespace shell {
 
 using namespace rt;
@@ -13,11 +15,11 @@ frmOndarell::frmOndarell(MenuLinks& links)
             .icon = ":/icon.svg"}),
       links_(links)
 {
-    cmdArquímedes.onClick([this] { cmdArquímedes_Click(); });
-    cmdTorricelli.onClick([this] { cmdTorricelli_Click(); });
-    cmdContinuïtat.onClick([this] { cmdContinuïtat_Click(); });
-    cmdPascal.onClick([this] { cmdPascal_Click(); });
-    cmdVenturi.onClick([this] { cmdVenturi_Click(); });
+    const auto rows = simulators();
+    for (size_t row = 0; row < rows.size(); ++row) {
+        simulatorButtons_.push_back(std::make_unique<Button>(*this, rows[row].button));
+        simulatorButtons_.back()->onClick([this, row] { open(links_.simulators.at(row)); });
+    }
     cmdSortir.onClick([this] { cmdSortir_Click(); });
 }
 

@@ -1,27 +1,39 @@
 #pragma once
-// The program: one instance of each form for the whole run.
+// The program: one instance of each form for the whole run, the
+// simulators' in the order of their table.
 
-#include "archimedes/form.h"
-#include "continuity/form.h"
+#include <memory>
+#include <stdexcept>
+#include <vector>
+
 #include "menu.h"
-#include "pascal/form.h"
 #include "runtime/runtime.h"
-#include "torricelli/form.h"
-#include "venturi/form.h"
 
 namespace shell {
 
 class Program {
 public:
+    Program();
     // Shows the menu; the runtime ends the program.
     void start() { rt::Runtime::instance().start(menu); }
 
-    rt::FormInstance<archimedes::frmArquímedes, archimedes::Values> arquimedes;
-    rt::FormInstance<torricelli::frmTorricelli, torricelli::Values> torricelli;
-    rt::FormInstance<continuity::frmCabal, continuity::Values> cabal;
-    rt::FormInstance<pascal::frmPascal> pascal;
-    rt::FormInstance<venturi::frmVenturi, venturi::Values> venturi;
-    rt::FormInstance<frmOndarell, MenuLinks> menu{MenuLinks{&arquimedes, &torricelli, &cabal, &pascal, &venturi}};
+    // The simulator of a row of the table.
+    rt::FormInstanceBase& simulator(size_t row) { return *simulators_.at(row); }
+    size_t simulatorCount() const { return simulators_.size(); }
+    // A simulator by the type of its instance (archimedes::Instance...).
+    template <class Instance>
+    Instance& instance()
+    {
+        for (const auto& s : simulators_)
+            if (auto* found = dynamic_cast<Instance*>(s.get())) return *found;
+        throw std::logic_error("a simulator missing from the table");
+    }
+
+private:
+    std::vector<std::unique_ptr<rt::FormInstanceBase>> simulators_;
+
+public:
+    rt::FormInstance<frmOndarell, MenuLinks> menu;
 };
 
 }  // namespace shell

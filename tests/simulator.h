@@ -11,16 +11,14 @@
 #include <vector>
 
 #include "shell/program.h"
+#include "shell/simulators.h"
 #include "support.h"
 
 namespace test {
 
-template <auto Member>
+template <class Instance>
 struct SimulatorTest : ::testing::Test {
-    using Instance = std::remove_reference_t<decltype(std::declval<shell::Program&>().*Member)>;
     using Window = std::remove_pointer_t<decltype(std::declval<Instance&>().window())>;
-
-    explicit SimulatorTest(const char* menuButton) : menuButton_(menuButton) {}
 
     shell::Program program;
     Window* form = nullptr;
@@ -31,10 +29,18 @@ struct SimulatorTest : ::testing::Test {
         rt::Runtime::instance().start(program.menu);
         open();
     }
+    // Its button on the menu, found through the simulators' table.
+    const char* menuButton()
+    {
+        for (size_t row = 0; row < program.simulatorCount(); ++row)
+            if (&program.simulator(row) == &instance()) return shell::simulators()[row].button.name;
+        return "";
+    }
+    Instance& instance() { return program.template instance<Instance>(); }
     void open()
     {
-        click(*program.menu.window(), menuButton_);
-        form = (program.*Member).window();
+        click(*program.menu.window(), menuButton());
+        form = instance().window();
         ASSERT_NE(form, nullptr);
         // The pacing tests run again with every form zoomed.
         if (const double zoom = qEnvironmentVariableIntValue("ONDARELL_TEST_ZOOM"); zoom > 1) {
@@ -44,7 +50,7 @@ struct SimulatorTest : ::testing::Test {
         }
         form->setDrawingRecorder([this](const rt::DrawCall& c) { calls.push_back(c); });
     }
-    auto& values() { return (program.*Member).values(); }
+    auto& values() { return instance().values(); }
 
     template <class T>
     T& control(const char* name)
@@ -69,9 +75,6 @@ struct SimulatorTest : ::testing::Test {
             if (c.color == color) out.push_back(c);
         return out;
     }
-
-private:
-    const char* menuButton_;
 };
 
 }  // namespace test

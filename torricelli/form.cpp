@@ -34,7 +34,7 @@ frmTorricelli::frmTorricelli(Values& values)
     cmdOmplir.onClick([this] { cmdOmplir_Click(); });
     cmdBuidar.onClick([this] { cmdBuidar_Click(); });
     cmdEsborrar.onClick([this] { cmdEsborrar_Click(); });
-    cmdSortir.onClick([this] { cmdSortir_Click(); });
+    cmdSortir.onClick([this] { BackToStartupForm(); });
 }
 
 void frmTorricelli::txtAlturaLíquid_KeyDown(int KeyCode, int)
@@ -83,12 +83,6 @@ void frmTorricelli::cmdEsborrar_Click()
          {&lblRespostaEspaiRecorregut, &lblRespostaVelocitat, &lblRespostaTempsTranscorregut, &lblAvis, &lblDistància})
         result->setCaption("");
     txtAlturaLíquid.SetFocus();
-}
-
-void frmTorricelli::cmdSortir_Click()
-{
-    ShowStartupForm();
-    Unload();
 }
 
 // Draws the tank's walls and fills it in green from the surface down, one

@@ -4,6 +4,7 @@
 // speed, the distance and the time of the jet.
 
 #include "runtime/form.h"
+#include "runtime/runtime.h"
 #include "runtime/windowed.h"
 #include "runtime/windowless.h"
 
@@ -31,7 +32,6 @@ private:
     void cmdOmplir_Click();
     void cmdBuidar_Click();
     void cmdEsborrar_Click();
-    void cmdSortir_Click();
     void OmplirRecipient();
     void BuidarRecipient();
 
@@ -64,5 +64,8 @@ private:
     rt::LineControl Line3{*this, {.name = "Line3", .x1 = 600, .y1 = 5400, .x2 = 600, .y2 = 8000, .borderColor = kBlack, .borderWidth = 3}};
     // clang-format on
 };
+
+// The program-wide instance of the form, as the simulators' table names it.
+using Instance = rt::FormInstance<frmTorricelli, Values>;
 
 }  // namespace torricelli

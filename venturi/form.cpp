@@ -21,7 +21,7 @@ frmVenturi::frmVenturi(Values& values)
     cmdCalcular.onClick([this] { cmdCalcular_Click(); });
     cmdSimular.onClick([this] { cmdSimular_Click(); });
     cmdEsborrar.onClick([this] { cmdEsborrar_Click(); });
-    cmdSortir.onClick([this] { cmdSortir_Click(); });
+    cmdSortir.onClick([this] { BackToStartupForm(); });
 }
 
 void frmVenturi::hsbCabal_Change()
@@ -72,12 +72,6 @@ void frmVenturi::Netejar()
     cmdCalcular.setEnabled(true);
     shpTap1.setTop(6520);
     shpTap2.setTop(6520);
-}
-
-void frmVenturi::cmdSortir_Click()
-{
-    ShowStartupForm();
-    Unload();
 }
 
 }  // namespace venturi

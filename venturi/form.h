@@ -4,6 +4,7 @@
 // tube and moves the manometer's levels apart.
 
 #include "runtime/form.h"
+#include "runtime/runtime.h"
 #include "runtime/windowed.h"
 #include "runtime/windowless.h"
 
@@ -27,7 +28,6 @@ private:
     void cmdCalcular_Click();
     void cmdSimular_Click();
     void cmdEsborrar_Click();
-    void cmdSortir_Click();
     void Netejar();
 
     Values& values_;
@@ -96,5 +96,8 @@ private:
     rt::Label lblSimbolDiametre2{*this, {.name = "lblSimbolDiametre2", .caption = "f2", .left = 3480, .top = 3360, .width = 495, .height = 255, .tabIndex = 22, .backColor = rt::sys::TitleBarText, .font = {"Symbol", 12}}};
     // clang-format on
 };
+
+// The program-wide instance of the form, as the simulators' table names it.
+using Instance = rt::FormInstance<frmVenturi, Values>;
 
 }  // namespace venturi

@@ -15,8 +15,7 @@ using archimedes::frmArquímedes;
 
 namespace {
 
-struct Archimedes : SimulatorTest<&shell::Program::arquimedes> {
-    Archimedes() : SimulatorTest("cmdArquímedes") {}
+struct Archimedes : SimulatorTest<archimedes::Instance> {
     void fill(int density, int height)
     {
         set("HSBDensitat", density);
@@ -276,7 +275,7 @@ TEST_F(Archimedes, WeightOutlivesTheWindowButControlsStartAgain)
     fill(25, 4);
     choose(0);
     click(*form, "cmdSortir");
-    EXPECT_FALSE(program.arquimedes.loaded());
+    EXPECT_FALSE(instance().loaded());
     EXPECT_TRUE(program.menu.loaded());
     settle();
     open();

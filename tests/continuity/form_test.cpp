@@ -9,8 +9,7 @@ using namespace test;
 
 namespace {
 
-struct Continuity : SimulatorTest<&shell::Program::cabal> {
-    Continuity() : SimulatorTest("cmdContinuïtat") {}
+struct Continuity : SimulatorTest<continuity::Instance> {
     void calculate(int cabal, int d1, int d2, int d3)
     {
         set("hsbCabal", cabal);

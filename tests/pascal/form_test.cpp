@@ -1,36 +1,17 @@
 #include <gtest/gtest.h>
 #include <QAccessible>
 
-#include "pascal/calculation.h"
 #include "pascal/form.h"
 #include "runtime/numbers.h"
 #include "simulator.h"
 
 using namespace test;
 
-TEST(PascalPress, WorkedValues)
-{
-    const struct {
-        float F, D1, D2;
-        const char *pressure, *result;
-    } cases[] = {
-        {10, 10, 200, " .1273885", " 4000"},     {1000, 50, 500, " .5095541", " 100000"},
-        {5000, 10, 1000, " 63.69427", " 5E+07"}, {5000, 200, 200, " .1592357", " 5000"},
-        {10, 20, 200, " .03184713", " 1000"},    {10, 200, 200, " .0003184713", " 10"},
-    };
-    for (const auto& c : cases) {
-        const pascal::Press p = pascal::press(c.F, c.D1, c.D2);
-        EXPECT_EQ(rt::shortNumber(p.pressure), c.pressure) << c.F << "/" << c.D1 << "/" << c.D2;
-        EXPECT_EQ(rt::shortNumber(p.result), c.result) << c.F << "/" << c.D1 << "/" << c.D2;
-    }
-}
-
 namespace {
 
 const QColor kLiquid(0, 255, 255), kPiston(64, 64, 64), kWeight(192, 64, 0);
 
-struct Pascal : SimulatorTest<&shell::Program::pascal> {
-    Pascal() : SimulatorTest("cmdPascal") {}
+struct Pascal : SimulatorTest<pascal::Instance> {
     rt::Shape& shape(const char* name) { return control<rt::Shape>(name); }
     rt::LineControl& line(const char* name) { return control<rt::LineControl>(name); }
     float top(const char* name) { return control<rt::Control>(name).Top(); }

@@ -7,8 +7,10 @@
 #include <QTest>
 #include <random>
 
+#include "pascal/form.h"
 #include "runtime/twips.h"
 #include "shell/program.h"
+#include "shell/simulators.h"
 #include "support.h"
 
 using namespace test;
@@ -27,23 +29,23 @@ struct Navigation : ::testing::Test {
     }
 };
 
+// A row of the simulators' table, as the pupil meets it on the menu.
 struct Simulator {
     const char* button;
-    Qt::Key key;
-    const char* caption;
-    rt::FormInstanceBase& (*instance)(shell::Program&);
+    Qt::Key key;  // with Alt
+    rt::FormInstanceBase* instance;
 };
 
-const Simulator kSimulators[] = {
-    {"cmdArquímedes", Qt::Key_A, "Principi d'Arquímedes",
-     [](shell::Program& p) -> rt::FormInstanceBase& { return p.arquimedes; }},
-    {"cmdTorricelli", Qt::Key_T, "Teorema de Torricelli",
-     [](shell::Program& p) -> rt::FormInstanceBase& { return p.torricelli; }},
-    {"cmdContinuïtat", Qt::Key_E, "Equació de continuïtat",
-     [](shell::Program& p) -> rt::FormInstanceBase& { return p.cabal; }},
-    {"cmdPascal", Qt::Key_P, "Principi de Pascal", [](shell::Program& p) -> rt::FormInstanceBase& { return p.pascal; }},
-    {"cmdVenturi", Qt::Key_V, "Efecte Venturi", [](shell::Program& p) -> rt::FormInstanceBase& { return p.venturi; }},
-};
+std::vector<Simulator> simulatorsOf(shell::Program& program)
+{
+    std::vector<Simulator> rows;
+    const auto table = shell::simulators();
+    for (size_t row = 0; row < table.size(); ++row) {
+        const QKeySequence key = QKeySequence::mnemonic(QString::fromUtf8(table[row].button.caption));
+        rows.push_back({table[row].button.name, key[0].key(), &program.simulator(row)});
+    }
+    return rows;
+}
 
 }  // namespace
 
@@ -88,12 +90,14 @@ TEST_F(Navigation, TheMenuAsDesigned)
 
 TEST_F(Navigation, EachButtonOpensItsSimulatorAndSortirComesBack)
 {
-    for (const Simulator& s : kSimulators) {
-        rt::FormInstanceBase& simulator = s.instance(program);
+    // Every simulator folder has its row.
+    EXPECT_EQ(shell::simulators().size(), size_t{ONDARELL_SIMULATOR_COUNT});
+    for (const Simulator& s : simulatorsOf(program)) {
+        rt::FormInstanceBase& simulator = *s.instance;
         click(menu(), s.button);
         EXPECT_FALSE(program.menu.loaded()) << s.button;
         ASSERT_TRUE(simulator.loaded()) << s.button;
-        EXPECT_EQ(simulator.window()->windowTitle(), QString::fromUtf8(s.caption));
+        EXPECT_FALSE(simulator.window()->windowTitle().isEmpty()) << s.button;
         EXPECT_EQ(simulator.window()->size(), QSize(792, 573));
         // The program's icon, drawn at the size a task switcher asks.
         const QImage icon = simulator.window()->windowIcon().pixmap(QSize(256, 256), 1.0).toImage();
@@ -113,11 +117,12 @@ TEST_F(Navigation, AccessKeysOfTheMenuEvenHeldDown)
 {
     // Held down, as X11 repeats them: the repeats land on the window just
     // shown, and must not press its buttons ("&Esborrar", "&Sortir").
-    for (const Simulator& s : kSimulators) {
+    for (const Simulator& s : simulatorsOf(program)) {
+        ASSERT_NE(s.key, Qt::Key_unknown) << s.button;
         activate(menu());
         holdKey(s.key, Qt::AltModifier);
         settle(300);
-        rt::FormInstanceBase& simulator = s.instance(program);
+        rt::FormInstanceBase& simulator = *s.instance;
         ASSERT_TRUE(simulator.loaded()) << s.button;
         activate(*simulator.window());
         holdKey(Qt::Key_S, Qt::AltModifier);
@@ -140,14 +145,15 @@ TEST_F(Navigation, TheZoomKeysSizeThisFormAndTheNextOnes)
     QTest::keyClick(&menu(), Qt::Key_Minus, Qt::ControlModifier);  // 125 %
     EXPECT_EQ(menu().size(), QSize(990, 716));
     click(menu(), "cmdPascal");
-    EXPECT_EQ(program.pascal.window()->size(), QSize(990, 716));
-    EXPECT_NEAR(program.pascal.window()->zoom(), 1.25, 0.001);
-    activate(*program.pascal.window());
-    QTest::keyClick(program.pascal.window(), Qt::Key_0, Qt::ControlModifier);
-    EXPECT_EQ(program.pascal.window()->size(), QSize(792, 573));
+    EXPECT_EQ(program.instance<pascal::Instance>().window()->size(), QSize(990, 716));
+    EXPECT_NEAR(program.instance<pascal::Instance>().window()->zoom(), 1.25, 0.001);
+    activate(*program.instance<pascal::Instance>().window());
+    QTest::keyClick(program.instance<pascal::Instance>().window(), Qt::Key_0, Qt::ControlModifier);
+    EXPECT_EQ(program.instance<pascal::Instance>().window()->size(), QSize(792, 573));
     EXPECT_EQ(runtime.display().zoomStep, 0);
-    EXPECT_TRUE(
-        QAccessible::queryAccessibleInterface(program.pascal.window())->text(QAccessible::Help).contains("Ctrl+0"));
+    EXPECT_TRUE(QAccessible::queryAccessibleInterface(program.instance<pascal::Instance>().window())
+                    ->text(QAccessible::Help)
+                    .contains("Ctrl+0"));
 }
 
 TEST_F(Navigation, ClosingTheMenuEndsTheProgram)
@@ -160,7 +166,7 @@ TEST_F(Navigation, ClosingTheMenuEndsTheProgram)
 TEST_F(Navigation, ClosingASimulatorEndsTheProgramWithoutTheMenu)
 {
     click(menu(), "cmdPascal");
-    closeBox(program.pascal);
+    closeBox(program.instance<pascal::Instance>());
     EXPECT_TRUE(runtime.ended());
     EXPECT_FALSE(program.menu.loaded());
 }
@@ -170,26 +176,29 @@ TEST_F(Navigation, RandomVisitsKeepExactlyOneFormLoaded)
     for (unsigned seed = 1; seed <= 20; ++seed) {
         shell::Program p;
         runtime.start(p.menu);
+        const std::vector<Simulator> rows = simulatorsOf(p);
+        const int n = static_cast<int>(rows.size());
         std::mt19937 random(seed);
         bool ended = false;
         for (int step = 0; step < 40 && !ended; ++step) {
-            const int action = static_cast<int>(random() % 8);
+            // A simulator's button, "&Sortir", the close box, or nothing.
+            const int action = static_cast<int>(random() % (n + 3));
             if (p.menu.loaded()) {
-                if (action < 5) {
-                    click(*p.menu.window(), kSimulators[action].button);
-                } else if (action == 5) {
+                if (action < n) {
+                    click(*p.menu.window(), rows[action].button);
+                } else if (action == n) {
                     click(*p.menu.window(), "cmdSortir");
                     ended = true;
-                } else if (action == 6) {
+                } else if (action == n + 1) {
                     QCloseEvent close;
                     QCoreApplication::sendEvent(p.menu.window(), &close);
                     ended = true;
                 }
             } else {
                 rt::Form* open = runtime.loadedWindows().at(0);
-                if (action < 5) {
+                if (action < n) {
                     click(*open, "cmdSortir");
-                } else if (action == 6) {
+                } else if (action == n + 1) {
                     QCloseEvent close;
                     QCoreApplication::sendEvent(open, &close);
                     ended = true;

@@ -13,8 +13,7 @@ namespace {
 
 const QColor kGreen(0, 128, 0);
 
-struct Torricelli : SimulatorTest<&shell::Program::torricelli> {
-    Torricelli() : SimulatorTest("cmdTorricelli") {}
+struct Torricelli : SimulatorTest<torricelli::Instance> {
     void fill(const char* liquid)
     {
         type("txtAlturaLíquid", liquid);
