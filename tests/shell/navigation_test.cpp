@@ -173,6 +173,7 @@ TEST_F(Navigation, ClosingASimulatorEndsTheProgramWithoutTheMenu)
 
 TEST_F(Navigation, RandomVisitsKeepExactlyOneFormLoaded)
 {
+    program.menu.Unload();  // each visit has a program of its own
     for (unsigned seed = 1; seed <= 20; ++seed) {
         shell::Program p;
         runtime.start(p.menu);
