@@ -114,6 +114,35 @@ TEST_F(Drawing, DrawingCostsVirtualTime)
     EXPECT_GE(pacer.elapsed(), 100 * rt::Pacer::kDrawCall);
 }
 
+// The window is presented frame by frame while a handler draws, through the
+// runtime's own presenting, and shows something new at each frame.
+TEST_F(Drawing, AnAnimationIsPresentedFrameByFrame)
+{
+    struct PaintCounter : QObject {
+        int paints = 0;
+        bool eventFilter(QObject*, QEvent* event) override
+        {
+            if (event->type() == QEvent::Paint) ++paints;
+            return false;
+        }
+    } counter;
+    QWidget* surface = find(*form, "dibuix");
+    surface->installEventFilter(&counter);
+    std::vector<int> paintsAtFrame;
+    {
+        PacedWithoutWaiting paced([&] { paintsAtFrame.push_back(counter.paints); });
+        rt::Runtime::instance().dispatch(form, [&] {
+            for (int row = 0; row < 2000; ++row) form->Line(0, 3.0f * float(row), 3000, 3.0f * float(row));
+        });
+    }
+    surface->removeEventFilter(&counter);
+    ASSERT_GE(paintsAtFrame.size(), 15u);  // 2000 lines of 200 pixels: about 0.35 s
+    int fresh = 0;
+    for (size_t i = 1; i < paintsAtFrame.size(); ++i) fresh += paintsAtFrame[i] > paintsAtFrame[i - 1];
+    EXPECT_GE(fresh, int(paintsAtFrame.size()) - 2) << "frames that painted nothing new";
+    EXPECT_EQ(at(1500, 3000), QColor(Qt::black));
+}
+
 // The pacing tests run again on screens of pixel ratio 1.5 and 2: the
 // drawing must then really be at that density.
 TEST_F(Drawing, KeepsItsPicturesAtTheScreensPixelRatio)

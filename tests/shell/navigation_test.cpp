@@ -5,6 +5,7 @@
 #include <QIcon>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <random>
 
 #include "pascal/form.h"
@@ -154,6 +155,39 @@ TEST_F(Navigation, TheZoomKeysSizeThisFormAndTheNextOnes)
     EXPECT_TRUE(QAccessible::queryAccessibleInterface(program.instance<pascal::Instance>().window())
                     ->text(QAccessible::Help)
                     .contains("Ctrl+0"));
+}
+
+TEST_F(Navigation, TheMenuGoesBeforeASimulatorShowsAndComesBackBeforeItGoes)
+{
+    struct Windows : QObject {
+        std::vector<QString> seen;
+        bool eventFilter(QObject* object, QEvent* event) override
+        {
+            auto* w = qobject_cast<QWidget*>(object);
+            if (w != nullptr && w->isWindow() && (event->type() == QEvent::Show || event->type() == QEvent::Hide))
+                seen.push_back((event->type() == QEvent::Show ? "show " : "hide ") + w->windowTitle());
+            return false;
+        }
+    } windows;
+    qApp->installEventFilter(&windows);
+    click(menu(), "cmdPascal");
+    click(*program.instance<pascal::Instance>().window(), "cmdSortir");
+    qApp->removeEventFilter(&windows);
+    EXPECT_EQ(windows.seen, (std::vector<QString>{"hide Ondarell", "show Principi de Pascal", "show Ondarell",
+                                                  "hide Principi de Pascal"}));
+}
+
+TEST_F(Navigation, TheEventLoopEndsWithTheProgram)
+{
+    QTimer sortir, watchdog;
+    sortir.setSingleShot(true);
+    watchdog.setSingleShot(true);
+    QObject::connect(&sortir, &QTimer::timeout, [this] { click(menu(), "cmdSortir"); });
+    QObject::connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+    sortir.start(0);
+    watchdog.start(5000);
+    EXPECT_EQ(QCoreApplication::exec(), 0);
+    EXPECT_TRUE(runtime.ended());
 }
 
 TEST_F(Navigation, ClosingTheMenuEndsTheProgram)
