@@ -79,8 +79,12 @@ void frmArquímedes::cmdEsborrar_Click()
     HSBAlturaLíquid.setValue(0);
 }
 
+// The motion's pace: 2201 steps of two moves make about two seconds.
+constexpr rt::Pace kMotion{std::chrono::nanoseconds{5'700}, 850.0, std::chrono::nanoseconds{450'000}, 8.0};
+
 void frmArquímedes::cmdIniciarMoviment_Click()
 {
+    const AnimationPace pace(kMotion);
     const float F = values_.F;
     const int direction = motionDirection(F);
     if (direction == 0) {

@@ -95,8 +95,13 @@ QString frmCabal::sections() const
              QString::fromStdString(integerText(static_cast<int>(v.Diametre3))));
 }
 
+// The fill's pace: the widest pipe fills in about 1.6 s (174,636 dots of 4
+// pixels).
+constexpr rt::Pace kFill{std::chrono::nanoseconds{5'700}, 850.0, std::chrono::nanoseconds{450'000}, 8.0};
+
 void frmCabal::cmdSimular_Click()
 {
+    const AnimationPace pace(kFill);
     fill(values_.Diametre1, values_.Diametre2, values_.Diametre3, [this](int x, int y) {
         const auto px = static_cast<float>(x), py = static_cast<float>(y);
         Line(px, py, px, py, kFluid);

@@ -126,10 +126,15 @@ void frmPascal::Form_Click()
     describeDrawing(QStringLiteral("Premsa en repòs, amb els dos èmbols i el líquid"));
 }
 
+// The stroke's pace: about 1.6 s (2000 steps of four lines, 900 pixels, and
+// the valve's ball and spring moved at each).
+constexpr rt::Pace kStroke{std::chrono::nanoseconds{5'700}, 850.0, std::chrono::nanoseconds{450'000}, 8.0};
+
 // One stroke: the small piston is painted one twip lower at each step and
 // the large one one twip higher, the liquid following it.
 void frmPascal::cmdSimular_Click()
 {
+    const AnimationPace pace(kStroke);
     placeStopValve(false);
     for (Control* weight : std::initializer_list<Control*>{&shpPes1, &shpPes2, &lblPes1, &lblPes2})
         weight->setVisible(false);

@@ -2,6 +2,8 @@
 
 #include <thread>
 
+#include "runtime.h"
+
 namespace rt {
 
 Pacer::Pacer()
@@ -43,6 +45,16 @@ void Pacer::charge(Nanos cost)
         virtual_ = now;
     }
     lastFrame_ = virtual_;
+}
+
+AnimationPace::AnimationPace(const Pace& pace) : before_(Runtime::instance().pacer().pace())
+{
+    Runtime::instance().pacer().setPace(pace);
+}
+
+AnimationPace::~AnimationPace()
+{
+    Runtime::instance().pacer().setPace(before_);
 }
 
 }  // namespace rt

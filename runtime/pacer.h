@@ -13,24 +13,23 @@
 
 namespace rt {
 
+// What drawing and property changes cost an animation in virtual time:
+// each animation declares its own beside its loop, so that its pace is its
+// own and tuning one never moves another.
+struct Pace {
+    std::chrono::nanoseconds drawCall;        // one call of the form's Line method
+    double drawNanosPerPixel;                 // and each pixel its pen covers
+    std::chrono::nanoseconds propertyChange;  // one change of a control's property
+    double propertyNanosPerPixel;             // and each pixel it repaints
+};
+
 class Pacer {
 public:
     using Nanos = std::chrono::nanoseconds;
 
     static constexpr Nanos kFrame{16'666'667};
-    // What one call of the form's Line method costs, plus each pixel its
-    // pen covers. They are set so that every animation of the program is
-    // seen at its intended pace: a 10 m tank fills in about 1.7 s (5001
-    // rows of 400 pixels), the widest pipe in about 1.6 s (174,636 dots of
-    // 4 pixels), a press stroke in about 1.6 s (2000 steps of four lines,
-    // 900 pixels), the Venturi tube in under 5 s (236,000 short segments,
-    // 4.2 million pixels), and an emptying of the tank in under 4 s.
-    static constexpr Nanos kDrawCall{5'700};
-    static constexpr double kDrawNanosPerPixel = 850.0;
-    // What one change of a control's property costs, plus each pixel it
-    // repaints: 2201 steps of two moves make a motion of about two seconds.
-    static constexpr Nanos kPropertyChange{450'000};
-    static constexpr double kPropertyNanosPerPixel = 8.0;
+    // The pace of handlers that are not animations.
+    static constexpr Pace kDefaultPace{Nanos{5'700}, 850.0, Nanos{450'000}, 8.0};
 
     Pacer();
 
@@ -43,8 +42,13 @@ public:
     void endHandler();
     bool active() const { return active_; }
 
-    void chargeDrawing(long long pixels) { charge(kDrawCall + pixelCost(pixels, kDrawNanosPerPixel)); }
-    void chargeProperty(long long pixels) { charge(kPropertyChange + pixelCost(pixels, kPropertyNanosPerPixel)); }
+    void chargeDrawing(long long pixels) { charge(pace_.drawCall + pixelCost(pixels, pace_.drawNanosPerPixel)); }
+    void chargeProperty(long long pixels)
+    {
+        charge(pace_.propertyChange + pixelCost(pixels, pace_.propertyNanosPerPixel));
+    }
+    const Pace& pace() const { return pace_; }
+    void setPace(const Pace& pace) { pace_ = pace; }
 
     // Virtual time spent by the running (or the last) handler.
     Nanos elapsed() const { return virtual_ - start_; }
@@ -59,12 +63,25 @@ private:
     }
     void charge(Nanos cost);
 
+    Pace pace_ = kDefaultPace;
     bool enabled_ = false;
     bool active_ = false;
     Nanos start_{0}, virtual_{0}, lastFrame_{0};
     std::function<void()> present_;
     std::function<Nanos()> now_;
     std::function<void(Nanos)> sleepUntil_;
+};
+
+// An animation's pace, for as long as the animation runs.
+class AnimationPace {
+public:
+    explicit AnimationPace(const Pace& pace);
+    ~AnimationPace();
+    AnimationPace(const AnimationPace&) = delete;
+    AnimationPace& operator=(const AnimationPace&) = delete;
+
+private:
+    Pace before_;
 };
 
 }  // namespace rt

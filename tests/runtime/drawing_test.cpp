@@ -111,7 +111,7 @@ TEST_F(Drawing, DrawingCostsVirtualTime)
     rt::Runtime::instance().dispatch(form, [&] {
         for (int i = 0; i < 100; ++i) form->Line(0, 7000, 3000, 7000);
     });
-    EXPECT_GE(pacer.elapsed(), 100 * rt::Pacer::kDrawCall);
+    EXPECT_GE(pacer.elapsed(), 100 * rt::Pacer::kDefaultPace.drawCall);
 }
 
 // The window is presented frame by frame while a handler draws, through the

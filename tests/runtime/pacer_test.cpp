@@ -41,7 +41,7 @@ TEST(Pacer, PresentsOncePerFrameOfVirtualTimeAndWaitsForRealTime)
     for (int i = 0; i < 4402; ++i) f.pacer.chargeProperty(0);
     f.pacer.endHandler();
     const auto elapsed = f.pacer.elapsed();
-    EXPECT_EQ(elapsed, 4402 * Pacer::kPropertyChange);
+    EXPECT_EQ(elapsed, 4402 * Pacer::kDefaultPace.propertyChange);
     // One presentation per frame: about 60 a second.
     const auto frames = elapsed / Pacer::kFrame;
     EXPECT_NEAR(f.presents, frames, frames * 0.05);
@@ -68,7 +68,7 @@ TEST(Pacer, OffItCountsButNeitherPresentsNorWaits)
     f.pacer.endHandler();
     EXPECT_EQ(f.presents, 0);
     EXPECT_EQ(f.slept, 0ns);
-    EXPECT_EQ(f.pacer.elapsed(), 10000 * (Pacer::kDrawCall + 100 * Pacer::Nanos(850)));
+    EXPECT_EQ(f.pacer.elapsed(), 10000 * (Pacer::kDefaultPace.drawCall + 100 * Pacer::Nanos(850)));
 }
 
 TEST(Pacer, ChargesOutsideAHandlerCostNothing)
