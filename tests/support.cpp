@@ -1,5 +1,8 @@
 #include "support.h"
 
+#include <QAbstractButton>
+#include <algorithm>
+
 #include <qpa/qwindowsysteminterface.h>
 #include <QApplication>
 #include <QMessageBox>
@@ -81,6 +84,19 @@ void settle(int milliseconds)
     QTest::qWait(milliseconds);
     QCoreApplication::sendPostedEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void settleClicks()
+{
+    const auto pressing = [] {
+        const QWidgetList widgets = QApplication::allWidgets();
+        return std::any_of(widgets.begin(), widgets.end(), [](QWidget* w) {
+            auto* button = qobject_cast<QAbstractButton*>(w);
+            return button != nullptr && button->isDown();
+        });
+    };
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !pressing(); }, 2000)) << "a button stays pressed";
+    settle();
 }
 
 QColor pixel(QWidget& widget, float xTwips, float yTwips)

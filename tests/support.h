@@ -42,6 +42,9 @@ void sendKey(QEvent::Type type, int key, Qt::KeyboardModifiers modifiers, unsign
 void holdKey(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier, int repeats = 20);
 // Lets timers and posted events run, such as an access key's delayed click.
 void settle(int milliseconds = 0);
+// Until no button is pressed any more: an access key's click is animated,
+// the button staying down for 100 ms before it clicks.
+void settleClicks();
 
 // The colour a pupil sees at a point of a widget, given in twips (the
 // pixel nearest to it).

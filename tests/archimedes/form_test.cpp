@@ -300,7 +300,7 @@ TEST_F(Archimedes, UsableFromTheKeyboardAndReadAloud)
         EXPECT_EQ(QApplication::focusWidget(), find(*form, next)) << next;
     }
     QTest::keyClick(form, Qt::Key_O, Qt::AltModifier);
-    settle(300);
+    settleClicks();
     EXPECT_EQ(shape("shpAlturaLíquid").Height(), 100);
 
     const struct {

@@ -115,7 +115,7 @@ TEST_F(Controls, ButtonsClickByMouseKeysAndAccessKeyButNotWhenDisabled)
     QTest::keyClick(find(*form, "cmdA"), Qt::Key_Space);
     EXPECT_EQ(a, 3);
     QTest::keyClick(form, Qt::Key_P, Qt::AltModifier);
-    settle(300);
+    settleClicks();
     EXPECT_EQ(a, 4);
 
     form->cmdB.setEnabled(true);
@@ -137,7 +137,7 @@ TEST_F(Controls, AKeyHeldDownPressesAButtonOnce)
         a = 0;
         form->cmdA.SetFocus();
         holdKey(h.key, h.modifiers);
-        settle(300);
+        settleClicks();
         EXPECT_EQ(a, 1) << h.key;
     }
     // Repeats that carry the mark, as other window systems send them.

@@ -122,18 +122,18 @@ TEST_F(Navigation, AccessKeysOfTheMenuEvenHeldDown)
         ASSERT_NE(s.key, Qt::Key_unknown) << s.button;
         activate(menu());
         holdKey(s.key, Qt::AltModifier);
-        settle(300);
+        settleClicks();
         rt::FormInstanceBase& simulator = *s.instance;
         ASSERT_TRUE(simulator.loaded()) << s.button;
         activate(*simulator.window());
         holdKey(Qt::Key_S, Qt::AltModifier);
-        settle(300);
+        settleClicks();
         ASSERT_TRUE(program.menu.loaded()) << s.button;
         ASSERT_FALSE(runtime.ended()) << s.button;
     }
     activate(menu());
     QTest::keyClick(&menu(), Qt::Key_S, Qt::AltModifier);
-    settle(300);
+    settleClicks();
     EXPECT_TRUE(runtime.ended());
     EXPECT_EQ(runtime.loadedForms(), 0);
 }
