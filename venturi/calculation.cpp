@@ -1,5 +1,7 @@
 #include "calculation.h"
 
+#include "runtime/numbers.h"
+
 namespace venturi {
 
 float roundSpeed(float v)

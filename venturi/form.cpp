@@ -51,14 +51,63 @@ void frmVenturi::cmdSimular_Click()
 {
     const AnimationPace pace(kFilling);
     const float delta = values_.DiferènciaDePressions;
-    simulate(
-        delta, [this](float x1, float y1, float x2, float y2, Color c) { Line(x1, y1, x2, y2, c); },
-        [this](float top, bool right) { (right ? shpTap2 : shpTap1).setTop(top); });
+    Omplir(delta);
     lblResultatEscala.setCaption(shortNumber(delta) + " mm");
     cmdCalcular.setEnabled(false);
     const QString gap = QString::fromStdString(shortNumber(delta)).trimmed();
     describeDrawing(QStringLiteral("Tub ple d'aigua; les branques del manòmetre, separades %1 mm").arg(gap));
     announce(QStringLiteral("Les branques del manòmetre s'han separat %1 mm").arg(gap));
+}
+
+// The filling, for a pressure difference of delta millimetres: the pipe
+// column by column out from its centre line, 5 twips apart; then the
+// manometer's left arm down and its right arm up by delta, with their marks;
+// then the rest of the pipe. Positions are 16-bit integers, as they were.
+void frmVenturi::Omplir(float delta)
+{
+    const auto seg = [&](int x1, int y1, int x2, int y2, Color c) {
+        Line(static_cast<float>(x1), static_cast<float>(y1), static_cast<float>(x2), static_cast<float>(y2), c);
+    };
+    // A column of water from the centre line out to `n` on each side.
+    const auto column = [&](int x, int n, int k) {
+        for (int i = 1; i <= n; i += 5) {
+            seg(x, 3480, x, toInt16(3480 + i + k), kBlue);
+            seg(x, 3480, x, toInt16(3480 - i - k), kBlue);
+        }
+    };
+    for (int x = 240; x <= 2520; x += 5) column(x, 480, 0);
+    int k = 0;
+    for (int x = 2520; x <= 3120; x += 5) {
+        k = toInt16(k + 1);
+        column(x, toInt16(480 - k), -k);
+    }
+    for (int x = 3120; x <= 4800; x += 5) column(x, 240, 0);
+
+    const auto arm = [&](int x, int y, Color c) {
+        for (int j = 1; j <= 60; j += 5) {
+            seg(x, y, toInt16(x + j), y, c);
+            seg(x, y, toInt16(x - j), y, c);
+        }
+    };
+    const int down = toInt16(6520 + delta);
+    for (int y = 6520; y <= down; y += 5) {
+        shpTap1.setTop(6520 + delta);
+        arm(3660, y, kBlue);
+    }
+    Line(3000, 6720 + delta, 4215, 6720 + delta);  // in the form's foreground colour
+    const int up = toInt16(6720 - delta);
+    for (int y = 6720; y >= up; y -= 5) {
+        shpTap2.setTop(6520 - delta);
+        arm(4500, y, kRed);
+    }
+    Line(3000, 6720 - delta, 4450, 6720 - delta);
+
+    k = 0;
+    for (int x = 4800; x <= 5400; x += 5) {
+        k = toInt16(k + 2);
+        column(x, toInt16(240 + k), k);
+    }
+    for (int x = 5400; x <= 6600; x += 5) column(x, 720, 0);
 }
 
 void frmVenturi::cmdEsborrar_Click()

@@ -29,6 +29,7 @@ private:
     void cmdSimular_Click();
     void cmdEsborrar_Click();
     void Netejar();
+    void Omplir(float delta);
 
     Values& values_;
 
