@@ -18,19 +18,4 @@ float speed(float cabal, float diametre)
     return rt::roundHalfDown(static_cast<float>(v), 3);
 }
 
-float wall(float diametre, int side)
-{
-    return static_cast<float>(kCentre + side * (diametre / 0.1));
-}
-
-std::int16_t straightLimit(float diametre)
-{
-    return rt::toInt16((diametre - 2) / 0.1);
-}
-
-std::int16_t transitionLimit(float diametre, float a)
-{
-    return rt::toInt16((diametre - 2) / 0.1 + a);
-}
-
 }  // namespace continuity

@@ -8,6 +8,33 @@ namespace continuity {
 
 using namespace rt;
 
+namespace {
+
+// The pipe's drawing: its centre line, and the y of a section's wall, side
+// +1 for the lower wall and -1 for the upper one (ten twips a millimetre).
+constexpr float kCentre = 6480;
+float wall(float diametre, int side)
+{
+    return static_cast<float>(kCentre + side * (diametre / 0.1));
+}
+
+// Ends of the sections along the pipe, in drawing units.
+constexpr int kSection1 = 370, kTransition1 = 800, kSection2 = 890, kTransition2 = 1420, kSection3 = 1570, kEnd = 2550;
+
+// How far from the centre line a column's dots reach: in a straight section,
+// and in a transition whose widening term has grown to a.
+std::int16_t straightLimit(float diametre)
+{
+    return toInt16((diametre - 2) / 0.1);
+}
+
+std::int16_t transitionLimit(float diametre, float a)
+{
+    return toInt16((diametre - 2) / 0.1 + a);
+}
+
+}  // namespace
+
 frmCabal::frmCabal(Values& values)
     : Form({.name = "frmCabal",
             .caption = "Equació de continuïtat",
@@ -102,10 +129,29 @@ constexpr rt::Pace kFill{std::chrono::nanoseconds{5'700}, 850.0, std::chrono::na
 void frmCabal::cmdSimular_Click()
 {
     const AnimationPace pace(kFill);
-    fill(values_.Diametre1, values_.Diametre2, values_.Diametre3, [this](int x, int y) {
-        const auto px = static_cast<float>(x), py = static_cast<float>(y);
-        Line(px, py, px, py, kFluid);
-    });
+    const Values& v = values_;
+    // Columns of dots 5 units apart, 10 twips between dots, out from the
+    // centre line to each side; the transitions widen step by step.
+    const auto column = [&](int x, int n) {
+        for (int i = 1; i <= n; i += 10) {
+            const auto px = static_cast<float>(x);
+            Line(px, kCentre + static_cast<float>(i), px, kCentre + static_cast<float>(i), kFluid);
+            Line(px, kCentre - static_cast<float>(i), px, kCentre - static_cast<float>(i), kFluid);
+        }
+    };
+    for (int x = kSection1; x <= kTransition1; x += 5) column(x, straightLimit(v.Diametre1));
+    float a = 0;
+    for (int x = kTransition1; x <= kSection2; x += 5) {
+        a = static_cast<float>(a + (v.Diametre2 - v.Diametre1) / 1.8);
+        column(x, transitionLimit(v.Diametre1, a));
+    }
+    for (int x = kSection2; x <= kTransition2; x += 5) column(x, straightLimit(v.Diametre2));
+    a = 0;
+    for (int x = kTransition2; x <= kSection3; x += 5) {
+        a = static_cast<float>(a + (v.Diametre3 - v.Diametre2) / 3.0);
+        column(x, transitionLimit(v.Diametre2, a));
+    }
+    for (int x = kSection3; x <= kEnd; x += 5) column(x, straightLimit(v.Diametre3));
     describeDrawing(QStringLiteral("Canonada plena de fluid, %1").arg(sections()));
     announce(QStringLiteral("La canonada s'ha omplert de fluid"));
 }

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
+
 #include <QApplication>
+#include <algorithm>
+#include <map>
 
 #include "continuity/calculation.h"
 #include "continuity/form.h"
@@ -19,6 +22,26 @@ struct Continuity : SimulatorTest<continuity::Instance> {
         click(*form, "cmdCalcular");
     }
     bool visible(const char* name) { return control<rt::Control>(name).Visible(); }
+    // The fill's dots for three diameters: for each column (x in drawing
+    // units) how many dots, and how far below the centre line they reach.
+    struct Column {
+        int dots = 0;
+        float reach = -1e9f, lowest = 1e9f;
+    };
+    std::map<float, Column> fillOf(int d1, int d2, int d3)
+    {
+        calculate(1, d1, d2, d3);
+        calls.clear();
+        click(*form, "cmdSimular");
+        std::map<float, Column> columns;
+        for (const auto& c : calls) {
+            Column& column = columns[c.x1];
+            ++column.dots;
+            column.reach = std::max(column.reach, c.y1 - 6480);
+            column.lowest = std::min(column.lowest, c.y1);
+        }
+        return columns;
+    }
     bool simulationEnabled() { return control<rt::Button>("cmdSimular").Enabled(); }
     QString speeds()
     {
@@ -192,6 +215,34 @@ TEST_F(Continuity, EsborrarPutsTheFormBack)
     EXPECT_EQ(pixel(*form, 8000, 6480), QColor(66, 66, 255));  // the picture again, nothing drawn
     click(*form, "cmdEsborrar");                               // all at 0 already: the same
     EXPECT_EQ(caption("lblUnitats1"), "0 mm");
+}
+
+TEST_F(Continuity, TheFillsColumns)
+{
+    const struct {
+        int d1, d2, d3;
+        size_t dots;
+    } cases[] = {
+        {200, 200, 200, 174636},  // 441 columns of 198 dots a side
+        {1, 1, 1, 0},
+        {2, 2, 2, 0},
+        {3, 3, 3, 441 * 2},
+    };
+    for (const auto& c : cases) {
+        fillOf(c.d1, c.d2, c.d3);
+        EXPECT_EQ(calls.size(), c.dots) << c.d1;
+    }
+    // The last column of each transition, widening from 1 mm to 200 mm.
+    const auto widening = fillOf(1, 200, 200);
+    EXPECT_EQ(widening.at(890).reach, 2091);  // -10 + 19 * 199 / 1.8, rounded
+    EXPECT_EQ(widening.count(370), 0u);       // no dots in a section of 1 mm
+    EXPECT_EQ(fillOf(200, 1, 200).at(1570).reach, 2041);
+    const auto thin = fillOf(3, 3, 3);
+    EXPECT_EQ(thin.size(), 437u);     // 441 sweeps' columns, four of them shared
+    EXPECT_EQ(thin.at(800).dots, 4);  // drawn by both neighbouring sweeps
+    EXPECT_EQ(thin.at(805).dots, 2);
+    EXPECT_EQ(thin.at(805).lowest, 6479);
+    EXPECT_EQ(thin.at(805).reach, 1);
 }
 
 TEST_F(Continuity, TheFillUsesTheLastCalculation)
