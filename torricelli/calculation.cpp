@@ -47,6 +47,8 @@ Hole readHole(const std::string& text, float liquidTwips)
     return {twips, Refusal::None};
 }
 
+// The steps work on the heights in twips, as the form keeps them: 19.6 is
+// 2g and dividing by 500 turns twips back into metres; 4900 is g × 500.
 Results results(float liquidTwips, float holeTwips)
 {
     const float fall = liquidTwips - holeTwips;
