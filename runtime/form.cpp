@@ -522,6 +522,15 @@ void Form::resizeToZoomStep()
     resize(toPixels(kClientWidth, zoom), toPixels(kClientHeight, zoom));
 }
 
+QPoint placeWithin(const QRect& frame, const QRect& available)
+{
+    const auto along = [](int start, int length, int from, int room) {
+        return length > room ? from : std::clamp(start, from, from + room - length);
+    };
+    return {along(frame.x(), frame.width(), available.x(), available.width()),
+            along(frame.y(), frame.height(), available.y(), available.height())};
+}
+
 void Form::showAsChosen()
 {
     if (Runtime::instance().display().fullScreen) {
@@ -530,6 +539,12 @@ void Form::showAsChosen()
     }
     resizeToZoomStep();
     show();
+    // A form that opens at a fixed place stays whole on a small screen.
+    if (const QScreen* screen = this->screen(); screen != nullptr) {
+        const QRect frame = frameGeometry();
+        const QPoint place = placeWithin(frame, screen->availableGeometry());
+        if (place != frame.topLeft()) move(place);
+    }
 }
 
 void Form::stepZoom(int steps)

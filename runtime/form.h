@@ -249,4 +249,8 @@ private:
 
 QColor toQColor(Color color);
 
+// Where a window's frame goes so that it lies wholly inside the available
+// area of its screen; one too large for it keeps its top-left corner there.
+QPoint placeWithin(const QRect& frame, const QRect& available);
+
 }  // namespace rt

@@ -4,11 +4,13 @@
 #include <QCloseEvent>
 #include <QIcon>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <random>
 
 #include "pascal/form.h"
+#include "venturi/form.h"
 #include "runtime/twips.h"
 #include "shell/program.h"
 #include "shell/simulators.h"
@@ -188,6 +190,34 @@ TEST_F(Navigation, TheEventLoopEndsWithTheProgram)
     watchdog.start(5000);
     EXPECT_EQ(QCoreApplication::exec(), 0);
     EXPECT_TRUE(runtime.ended());
+}
+
+TEST_F(Navigation, AFormWithAFixedPlaceStaysOnASmallScreen)
+{
+    const struct {
+        QRect frame, available;
+        QPoint place;
+    } cases[] = {
+        {{145, 113, 792, 573}, {0, 0, 800, 600}, {8, 27}},  // Venturi's place on 800 × 600
+        {{145, 113, 792, 573}, {0, 0, 1024, 768}, {145, 113}},
+        {{145, 113, 792, 573}, {0, 0, 800, 560}, {8, 0}},  // too tall: its top on the screen
+        {{-50, -20, 300, 200}, {0, 0, 800, 600}, {0, 0}},
+        {{900, 700, 300, 200}, {0, 24, 1024, 744}, {724, 568}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(rt::placeWithin(c.frame, c.available), c.place) << c.frame.x();
+    // And the real form, on the screen the suite runs on (also 800 × 600
+    // and 1024 × 768: see tests/CMakeLists.txt).
+    click(menu(), "cmdVenturi");
+    const QWidget* form = program.instance<venturi::Instance>().window();
+    const QRect room = form->screen()->availableGeometry(), frame = form->frameGeometry();
+    EXPECT_GE(frame.left(), room.left());
+    EXPECT_GE(frame.top(), room.top());
+    if (frame.width() <= room.width()) {
+        EXPECT_LE(frame.right(), room.right());
+    }
+    if (frame.height() <= room.height()) {
+        EXPECT_LE(frame.bottom(), room.bottom());
+    }
 }
 
 TEST_F(Navigation, ClosingTheMenuEndsTheProgram)
