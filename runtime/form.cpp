@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QIcon>
 #include <QMouseEvent>
+#include <QMoveEvent>
 #include <QPaintEvent>
 #include <QResizeEvent>
 #include <QScreen>
@@ -539,12 +540,39 @@ void Form::showAsChosen()
     }
     resizeToZoomStep();
     show();
+    keepOnScreen();
+}
+
+namespace {
+
+// The window manager's frame around a window, as last seen around one: a
+// window just shown has none yet.
+QMargins& knownFrame()
+{
+    static QMargins margins;
+    return margins;
+}
+
+}  // namespace
+
+void Form::keepOnScreen()
+{
+    const QScreen* screen = this->screen();
+    if (screen == nullptr) return;
+    QRect frame = frameGeometry();
+    if (frame == geometry()) frame = geometry().marginsAdded(knownFrame());
     // A form that opens at a fixed place stays whole on a small screen.
-    if (const QScreen* screen = this->screen(); screen != nullptr) {
-        const QRect frame = frameGeometry();
-        const QPoint place = placeWithin(frame, screen->availableGeometry());
-        if (place != frame.topLeft()) move(place);
-    }
+    const QPoint place = placeWithin(frame, screen->availableGeometry());
+    if (place != frame.topLeft()) move(place);
+}
+
+void Form::moveEvent(QMoveEvent* event)
+{
+    QWidget::moveEvent(event);
+    const QRect frame = frameGeometry(), inner = geometry();
+    if (frame != inner)
+        knownFrame() = QMargins(inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
+                                frame.bottom() - inner.bottom());
 }
 
 void Form::stepZoom(int steps)

@@ -203,6 +203,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
@@ -216,6 +217,7 @@ private:
     void resizeToZoomStep();
     void stepZoom(int steps);  // 0: back to 100 %
     void toggleFullScreen();
+    void keepOnScreen();
     QColor penColor(Color color) const;
     void draw(DrawCall::Kind kind, float x1, float y1, float x2, float y2, Color color);
 

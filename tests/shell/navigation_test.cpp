@@ -10,11 +10,11 @@
 #include <random>
 
 #include "pascal/form.h"
-#include "venturi/form.h"
 #include "runtime/twips.h"
 #include "shell/program.h"
 #include "shell/simulators.h"
 #include "support.h"
+#include "venturi/form.h"
 
 using namespace test;
 
