@@ -49,7 +49,7 @@ void Runtime::present()
 void Runtime::dispatch(QWidget* origin, std::function<void()> handler)
 {
     if (ended_) return;
-    if (depth_ > 0) {
+    if (depth_ > 0 || draining_) {
         waiting_.emplace_back(origin, std::move(handler));
         return;
     }
@@ -71,16 +71,30 @@ void Runtime::dispatch(QWidget* origin, std::function<void()> handler)
 
 void Runtime::afterHandlers()
 {
-    while (!ended_ && !waiting_.empty()) {
-        auto [origin, handler] = std::move(waiting_.front());
-        waiting_.pop_front();
-        // An event of a window that was unloaded meanwhile is dropped.
-        if (origin && origin->window()->isVisible()) dispatch(origin, std::move(handler));
+    // What the pupil did while the handler ran is taken now, each handler
+    // it asks for waiting in turn: a close request can sit behind it in the
+    // window system's queue, and a close wins over the input queued for its
+    // form, which is dropped.
+    if (!draining_ && !ended_) {
+        draining_ = true;
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+        draining_ = false;
+    }
+    for (FormInstanceBase* form : closeRequests_) {
+        if (!form->loaded()) continue;
+        const QWidget* window = form->window();
+        std::erase_if(waiting_, [window](const auto& w) { return !w.first || w.first->window() == window; });
     }
     while (!ended_ && !closeRequests_.empty()) {
         FormInstanceBase* form = closeRequests_.front();
         closeRequests_.erase(closeRequests_.begin());
         if (std::find(forms_.begin(), forms_.end(), form) != forms_.end()) form->Unload();
+    }
+    while (!ended_ && !waiting_.empty()) {
+        auto [origin, handler] = std::move(waiting_.front());
+        waiting_.pop_front();
+        // An event of a window that was unloaded meanwhile is dropped.
+        if (origin && origin->window()->isVisible()) dispatch(origin, std::move(handler));
     }
     if (!ended_ && startup_ != nullptr && loadedForms() == 0) endProgram(0);
 }
@@ -104,7 +118,7 @@ void Runtime::requestClose(FormInstanceBase& form)
 {
     if (ended_) return;
     closeRequests_.push_back(&form);
-    if (depth_ == 0) afterHandlers();
+    if (depth_ == 0 && !draining_) afterHandlers();
 }
 
 void Runtime::End()

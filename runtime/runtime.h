@@ -68,6 +68,7 @@ private:
     void afterHandlers();
 
     int depth_ = 0;
+    bool draining_ = false;  // taking the input that came during a handler
     bool ended_ = false;
     int exitCode_ = 0;
     FormInstanceBase* startup_ = nullptr;

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <qpa/qwindowsysteminterface.h>
 #include <QAccessible>
 #include <QCloseEvent>
 #include <QTest>
@@ -80,6 +81,31 @@ TEST_F(Dispatch, AssistiveActionsDuringAHandlerWaitAndKeepTheirOrder)
     accessible("cmdB")->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     EXPECT_EQ(seen.back(), "B");
     EXPECT_EQ(f.txtA.Text(), "");
+}
+
+TEST_F(Dispatch, TheCloseBoxWinsOverClicksQueuedBeforeIt)
+{
+    // While cmdA's handler runs, the pupil clicks cmdA three times more and
+    // then the close box: the window system queues them all, in that order.
+    int runs = 0;
+    TestForm& f = form();
+    f.cmdA.onClick([&] {
+        if (++runs > 1) return;
+        QWindow* window = f.windowHandle();
+        const QPointF at = find(f, "cmdA")->mapTo(&f, QPointF(10, 10));
+        for (int i = 0; i < 3; ++i) {
+            QWindowSystemInterface::handleMouseEvent(window, at, window->mapToGlobal(at), Qt::LeftButton,
+                                                     Qt::LeftButton, QEvent::MouseButtonPress);
+            QWindowSystemInterface::handleMouseEvent(window, at, window->mapToGlobal(at), Qt::NoButton, Qt::LeftButton,
+                                                     QEvent::MouseButtonRelease);
+        }
+        QWindowSystemInterface::handleCloseEvent(window);
+    });
+    click(f, "cmdA");
+    EXPECT_FALSE(instance.loaded());  // as soon as the handler ended
+    settle();
+    EXPECT_EQ(runs, 1);
+    EXPECT_TRUE(runtime.ended());
 }
 
 TEST_F(Dispatch, ACloseRequestDuringAHandlerIsCarriedOutWhenItEnds)
