@@ -131,8 +131,9 @@ bool magnitudeAboveOne(std::string_view number)
     }
     if (i < number.size()) {
         long long written = 0;
-        const bool down = i + 1 < number.size() && number[i + 1] == '-';
-        for (size_t j = i + (down ? 2 : 1); j < number.size(); ++j)
+        const bool signed_ = i + 1 < number.size() && (number[i + 1] == '-' || number[i + 1] == '+');
+        const bool down = signed_ && number[i + 1] == '-';
+        for (size_t j = i + (signed_ ? 2 : 1); j < number.size() && number[j] >= '0' && number[j] <= '9'; ++j)
             written = std::min(written * 10 + (number[j] - '0'), 1'000'000'000LL);
         exponent += down ? -written : written;
     }

@@ -125,6 +125,8 @@ TEST_P(InLocale, ParseLeadingNumberTooLargeGivesAnInfinityOfItsSign)
 {
     EXPECT_EQ(parseLeadingNumber("1e400"), std::numeric_limits<double>::infinity());
     EXPECT_EQ(parseLeadingNumber("-9D999"), -std::numeric_limits<double>::infinity());
+    EXPECT_EQ(parseLeadingNumber("1E+400"), std::numeric_limits<double>::infinity());  // a written plus sign
+    EXPECT_EQ(parseLeadingNumber("-1e+400"), -std::numeric_limits<double>::infinity());
     EXPECT_EQ(parseLeadingNumber("1E39"), 1e39);  // a double holds it; a single does not
     EXPECT_EQ(parseLeadingNumber("&HFFFFFFFFFF"), 1099511627775.0);
     EXPECT_EQ(parseLeadingNumber(std::string(5000, '9')), std::numeric_limits<double>::infinity());
