@@ -1,0 +1,66 @@
+// Opens and closes each simulator through the menu, as a pupil does all
+// morning, and reports how much resident memory each cycle leaves behind
+// once Qt's caches are full (after a warm-up).
+//   ondarell_soak [CYCLES [BUTTON]]   (default 1000 per simulator; headless)
+#include <QApplication>
+#include <QPixmapCache>
+#include <QTest>
+#include <cstdio>
+#include <malloc.h>
+#include <fstream>
+#include <string>
+
+#include "runtime/startup.h"
+#include "shell/program.h"
+#include "shell/simulators.h"
+
+namespace {
+
+// Resident memory once the allocator has handed back what it keeps free.
+long residentKiB()
+{
+    malloc_trim(0);
+    std::ifstream statm("/proc/self/statm");
+    long pages = 0, resident = 0;
+    statm >> pages >> resident;
+    return resident * 4;
+}
+
+void clickButton(QWidget& window, const char* name)
+{
+    QTest::mouseClick(window.findChild<QWidget*>(QString::fromUtf8(name)), Qt::LeftButton);
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    rt::prepareApplication(app);
+    const int cycles = argc > 1 ? std::stoi(argv[1]) : 1000;
+    const int warmUp = 200;
+    // With ONDARELL_SOAK_NO_PIXMAP_CACHE set, Qt's pixmap cache (styles keep
+    // their drawn buttons there, up to 10 MiB) is off: what is left is ours.
+    if (qEnvironmentVariableIsSet("ONDARELL_SOAK_NO_PIXMAP_CACHE")) QPixmapCache::setCacheLimit(0);
+    shell::Program program;
+    program.start();
+    std::printf("%-16s %8s %10s %10s %14s\n", "simulator", "cycles", "start KiB", "end KiB", "KiB per cycle");
+    for (const shell::Simulator& s : shell::simulators()) {
+        if (argc > 2 && QString::fromUtf8(argv[2]) != QString::fromUtf8(s.button.name)) continue;
+        const auto cycle = [&] {
+            clickButton(*program.menu.window(), s.button.name);
+            rt::Form* form = rt::Runtime::instance().loadedWindows().at(0);
+            form->grab();  // painted once, as the pupil sees it
+            clickButton(*form, "cmdSortir");
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        };
+        for (int i = 0; i < warmUp; ++i) cycle();
+        const long start = residentKiB();
+        for (int i = 0; i < cycles; ++i) cycle();
+        const long end = residentKiB();
+        std::printf("%-16s %8d %10ld %10ld %14.2f\n", s.button.name, cycles, start, end,
+                    double(end - start) / cycles);
+    }
+    return 0;
+}
