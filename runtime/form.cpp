@@ -448,10 +448,9 @@ void Form::announce(const QString& sentence)
 void Form::speak()
 {
     QStringList sentences;
-    for (const Label* label : heard_) {
-        QString sentence = label->accessibleText().trimmed();
-        if (!sentence.isEmpty() && label->Caption().trimmed().size() > 0) sentences.append(sentence);
-    }
+    // A result emptied again before the handler ended says nothing.
+    for (const Label* label : heard_)
+        if (!label->Caption().trimmed().isEmpty()) sentences.append(label->accessibleText().trimmed());
     sentences += sentences_;
     heard_.clear();
     sentences_.clear();

@@ -327,9 +327,7 @@ void HScrollBar::runChange()
 
 void HScrollBar::link()
 {
-    if (valueLabelName_ == nullptr) return;
-    valueLabel_ = dynamic_cast<const Label*>(form().findControl(QString::fromUtf8(valueLabelName_)));
-    if (valueLabel_ == nullptr) throw std::invalid_argument(valueLabelName_);
+    if (valueLabelName_ != nullptr) valueLabel_ = &form().control<Label>(valueLabelName_);
 }
 
 QScrollBar& HScrollBar::bar() const

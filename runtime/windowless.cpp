@@ -211,10 +211,9 @@ void Label::link()
 {
     const auto find = [this](const char* name) -> Label* {
         if (name == nullptr) return nullptr;
-        auto* label = dynamic_cast<Label*>(form().findControl(QString::fromUtf8(name)));
-        if (label == nullptr) throw std::invalid_argument(name);
-        label->labelFor_ = this;
-        return label;
+        Label& label = form().control<Label>(name);
+        label.labelFor_ = this;
+        return &label;
     };
     captionLabel_ = find(captionName_);
     unitLabel_ = find(unitName_);
