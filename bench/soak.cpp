@@ -2,11 +2,11 @@
 // morning, and reports how much resident memory each cycle leaves behind
 // once Qt's caches are full (after a warm-up).
 //   ondarell_soak [CYCLES [BUTTON]]   (default 1000 per simulator; headless)
+#include <malloc.h>
 #include <QApplication>
 #include <QPixmapCache>
 #include <QTest>
 #include <cstdio>
-#include <malloc.h>
 #include <fstream>
 #include <string>
 
@@ -40,9 +40,10 @@ int main(int argc, char* argv[])
     rt::prepareApplication(app);
     const int cycles = argc > 1 ? std::stoi(argv[1]) : 1000;
     const int warmUp = 200;
-    // With ONDARELL_SOAK_NO_PIXMAP_CACHE set, Qt's pixmap cache (styles keep
-    // their drawn buttons there, up to 10 MiB) is off: what is left is ours.
-    if (qEnvironmentVariableIsSet("ONDARELL_SOAK_NO_PIXMAP_CACHE")) QPixmapCache::setCacheLimit(0);
+    // ONDARELL_SOAK_PIXMAP_CACHE=KiB turns Qt's pixmap cache back on, which
+    // the program keeps off (see rt::prepareApplication), to compare.
+    if (qEnvironmentVariableIsSet("ONDARELL_SOAK_PIXMAP_CACHE"))
+        QPixmapCache::setCacheLimit(qEnvironmentVariableIntValue("ONDARELL_SOAK_PIXMAP_CACHE"));
     shell::Program program;
     program.start();
     std::printf("%-16s %8s %10s %10s %14s\n", "simulator", "cycles", "start KiB", "end KiB", "KiB per cycle");
@@ -59,8 +60,7 @@ int main(int argc, char* argv[])
         const long start = residentKiB();
         for (int i = 0; i < cycles; ++i) cycle();
         const long end = residentKiB();
-        std::printf("%-16s %8d %10ld %10ld %14.2f\n", s.button.name, cycles, start, end,
-                    double(end - start) / cycles);
+        std::printf("%-16s %8d %10ld %10ld %14.2f\n", s.button.name, cycles, start, end, double(end - start) / cycles);
     }
     return 0;
 }
