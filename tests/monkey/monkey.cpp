@@ -415,6 +415,11 @@ QString Monkey::check()
 {
     rt::Runtime& runtime = rt::Runtime::instance();
     if (!pacing_->errors.messages.empty()) return "a run-time error: " + pacing_->errors.messages.front();
+    // What the pupil sees: the form loaded, and no other window.
+    QStringList shown;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible()) shown << w->windowTitle();
+    if (shown.size() != (runtime.ended() ? 0 : 1)) return "windows on the screen: " + shown.join(QStringLiteral(", "));
     if (runtime.ended()) {
         if (runtime.loadedForms() != 0)
             return QStringLiteral("the program ended with %1 forms loaded").arg(runtime.loadedForms());
