@@ -86,16 +86,18 @@ void settle(int milliseconds)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
+bool aButtonIsDown()
+{
+    const QWidgetList widgets = QApplication::allWidgets();
+    return std::any_of(widgets.begin(), widgets.end(), [](QWidget* w) {
+        auto* button = qobject_cast<QAbstractButton*>(w);
+        return button != nullptr && button->isDown();
+    });
+}
+
 void settleClicks()
 {
-    const auto pressing = [] {
-        const QWidgetList widgets = QApplication::allWidgets();
-        return std::any_of(widgets.begin(), widgets.end(), [](QWidget* w) {
-            auto* button = qobject_cast<QAbstractButton*>(w);
-            return button != nullptr && button->isDown();
-        });
-    };
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !pressing(); }, 2000)) << "a button stays pressed";
+    EXPECT_TRUE(QTest::qWaitFor([] { return !aButtonIsDown(); }, 2000)) << "a button stays pressed";
     settle();
 }
 

@@ -45,6 +45,8 @@ void settle(int milliseconds = 0);
 // Until no button is pressed any more: an access key's click is animated,
 // the button staying down for 100 ms before it clicks.
 void settleClicks();
+// Whether a button is held down, as during an access key's click.
+bool aButtonIsDown();
 
 // The colour a pupil sees at a point of a widget, given in twips (the
 // pixel nearest to it).
