@@ -95,6 +95,21 @@ app_process = subprocess.Popen([PROGRAM], env=dict(os.environ, QT_LINUX_ACCESSIB
                                stdout=program_log, stderr=subprocess.STDOUT)
 
 
+def on_exception(kind, value, trace):
+    """An error of the walk itself: what the program was doing then, and no
+    process left behind."""
+    sys.__excepthook__(kind, value, trace)
+    print("The program's status: %r" % app_process.poll(), flush=True)
+    program_log.flush()
+    with open(os.path.join(WORK, "program.log"), encoding="utf-8", errors="replace") as f:
+        print("The program wrote:\n" + f.read()[-4000:], flush=True)
+    for process in (app_process, orca):
+        process.kill()
+
+
+sys.excepthook = on_exception
+
+
 def application():
     for app in pyatspi.Registry.getDesktop(0):
         if app is not None and app.name == "ondarell":
