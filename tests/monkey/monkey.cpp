@@ -8,8 +8,8 @@
 #include <QAccessibleValueInterface>
 #include <QApplication>
 #include <QClipboard>
+#include <QKeySequence>
 #include <QLineEdit>
-#include <QRadioButton>
 #include <QRegularExpression>
 #include <QTest>
 #include <QWindow>
@@ -53,15 +53,15 @@ void collectAccessible(QAccessibleInterface* node, std::vector<QAccessibleInterf
 }
 
 // The access keys of the captions on a form ("&Omplir": O).
-QString accessKeys(rt::Form& form)
+std::vector<int> accessKeys(rt::Form& form)
 {
-    QString keys;
+    std::vector<int> keys;
     for (QWidget* w : visibleControls(form)) {
         QString caption;
         if (auto* button = qobject_cast<QAbstractButton*>(w)) caption = button->text();
         if (auto* label = dynamic_cast<rt::Label*>(rt::Control::of(w))) caption = label->Caption();
-        const int amp = caption.indexOf(QLatin1Char('&'));
-        if (amp >= 0 && amp + 1 < caption.size() && caption[amp + 1].isLetter()) keys += caption[amp + 1].toUpper();
+        const QKeySequence mnemonic = QKeySequence::mnemonic(caption);
+        if (!mnemonic.isEmpty()) keys.push_back(mnemonic[0].key());
     }
     return keys;
 }
@@ -234,10 +234,11 @@ void Monkey::pressKey(bool inHandler)
 
 void Monkey::accessKey(rt::Form& form)
 {
-    const QString keys = accessKeys(form);
-    const QChar letter = !keys.isEmpty() && chance(0.7) ? keys[below(int(keys.size()))] : QChar('A' + below(26));
-    log(QStringLiteral("Alt+") + letter);
-    key(Qt::Key_A + (letter.unicode() - 'A'), Qt::AltModifier, QString(letter).toLower());
+    const std::vector<int> keys = accessKeys(form);
+    const int letter = !keys.empty() && chance(0.7) ? keys[below(int(keys.size()))] : Qt::Key_A + below(26);
+    const QString text = QKeySequence(letter).toString();
+    log(QStringLiteral("Alt+") + text);
+    key(letter, Qt::AltModifier, text.toLower());
 }
 
 void Monkey::zoomKey()
