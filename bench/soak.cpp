@@ -36,7 +36,7 @@ void clickButton(QWidget& window, const char* name)
 int main(int argc, char* argv[])
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    rt::Application app(argc, argv);
     rt::prepareApplication(app);
     const int cycles = argc > 1 ? std::stoi(argv[1]) : 1000;
     const int warmUp = 200;

@@ -126,7 +126,11 @@ public:
     QVariant currentValue() const override { return bar().value() * step(); }
     void setCurrentValue(const QVariant& value) override
     {
-        bar().setValue(static_cast<int>(std::lround(value.toDouble() / step())));
+        const int steps = static_cast<int>(std::lround(value.toDouble() / step()));
+        if (HScrollBar* owner = control())
+            owner->moveFromOutside(steps);
+        else
+            bar().setValue(steps);
     }
     QVariant maximumValue() const override { return bar().maximum() * step(); }
     QVariant minimumValue() const override { return bar().minimum() * step(); }
@@ -134,7 +138,7 @@ public:
 
 private:
     QScrollBar& bar() const { return *static_cast<QScrollBar*>(widget()); }
-    const HScrollBar* control() const { return dynamic_cast<const HScrollBar*>(Control::of(widget())); }
+    HScrollBar* control() const { return dynamic_cast<HScrollBar*>(Control::of(widget())); }
     double step() const { return control() != nullptr ? control()->shownStep() : 1.0; }
 };
 

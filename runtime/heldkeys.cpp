@@ -21,6 +21,15 @@ bool keepsRepeats(const QObject* target, const QKeyEvent& event)
     return qobject_cast<const QLineEdit*>(widget) != nullptr || qobject_cast<const QAbstractSlider*>(widget) != nullptr;
 }
 
+// The accessibility bridge, while an assistive tool listens, takes each key
+// event from the window system, asks the tool about it and posts a copy
+// that has lost its time and its being spontaneous (the auto-repeat mark it
+// keeps). The original came here first and was judged.
+bool isCopy(const QKeyEvent& event)
+{
+    return event.timestamp() == 0 && !event.spontaneous();
+}
+
 }  // namespace
 
 bool HeldKeyGuard::repeats(const QKeyEvent& event)
@@ -47,11 +56,14 @@ bool HeldKeyGuard::repeats(const QKeyEvent& event)
     return repeat;
 }
 
-bool HeldKeyGuard::eventFilter(QObject* target, QEvent* event)
+bool HeldKeyGuard::drops(QObject* target, QEvent* event)
 {
     switch (event->type()) {
     case QEvent::KeyRelease: {
         const auto* release = static_cast<QKeyEvent*>(event);
+        // A copy posted by the accessibility bridge, which took the window
+        // system's own release: already seen.
+        if (isCopy(*release)) return false;
         Key& key = keys_[release->key()];
         key.down = false;
         key.released = release->timestamp();

@@ -3,25 +3,26 @@
 // again, each press an animation queued behind the last. Text boxes and
 // scroll bars keep their repeats.
 
-#include <QObject>
 #include <unordered_map>
 
+class QEvent;
 class QKeyEvent;
+class QObject;
 
 namespace rt {
 
-class HeldKeyGuard : public QObject {
+class HeldKeyGuard {
 public:
-    explicit HeldKeyGuard(QObject* parent) : QObject(parent) {}
-
-protected:
-    bool eventFilter(QObject* target, QEvent* event) override;
+    // Whether `event`, on its way to `target`, is a repeat to drop. It must
+    // see every key event of the application before anything else does, so
+    // that a key pressed in one window is still known when its repeats land
+    // on another, and before the accessibility bridge takes the window
+    // system's events and hands on copies without their times.
+    bool drops(QObject* target, QEvent* event);
 
 private:
     // Whether a press (or the shortcut check before it) repeats a key held
-    // down; every key event of the application passes through here, so
-    // that a key pressed in one window is still known when its repeats
-    // land on another.
+    // down.
     bool repeats(const QKeyEvent& event);
 
     struct Key {

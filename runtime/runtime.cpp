@@ -49,10 +49,31 @@ void Runtime::present()
 void Runtime::dispatch(QWidget* origin, std::function<void()> handler)
 {
     if (ended_) return;
-    if (depth_ > 0 || draining_) {
+    if (busy()) {
         waiting_.emplace_back(origin, std::move(handler));
         return;
     }
+    run(handler);
+}
+
+void Runtime::dispatchLater(QWidget* origin, std::function<void()> handler)
+{
+    if (ended_) return;
+    const bool idle = !busy();
+    waiting_.emplace_back(origin, std::move(handler));
+    // Taken once control is back in the event loop, after the answer; what
+    // a running handler leaves waiting is taken when it ends.
+    if (idle)
+        QMetaObject::invokeMethod(
+            qApp,
+            [this] {
+                if (!ended_ && depth_ == 0 && !draining_) afterHandlers();
+            },
+            Qt::QueuedConnection);
+}
+
+void Runtime::run(const std::function<void()>& handler)
+{
     {
         HandlerScope scope(*this);
         try {
@@ -94,7 +115,7 @@ void Runtime::afterHandlers()
         auto [origin, handler] = std::move(waiting_.front());
         waiting_.pop_front();
         // An event of a window that was unloaded meanwhile is dropped.
-        if (origin && origin->window()->isVisible()) dispatch(origin, std::move(handler));
+        if (origin && origin->window()->isVisible()) run(handler);
     }
     if (!ended_ && startup_ != nullptr && loadedForms() == 0) endProgram(0);
 }

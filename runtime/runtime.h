@@ -33,7 +33,15 @@ public:
     // reader pressing a button, say) waits until it has ended. A run-time
     // error escaping the handler is reported and ends the program.
     void dispatch(QWidget* origin, std::function<void()> handler);
+    // An assistive tool's action (a screen reader pressing a button, a
+    // switch device moving a bar), which waits for its answer: the tool is
+    // answered at once, and the handler runs afterwards, in turn with
+    // everything else that came meanwhile.
+    void dispatchLater(QWidget* origin, std::function<void()> handler);
     bool inHandler() const { return depth_ > 0; }
+    // Whether what arrives now must wait: a handler runs, or something that
+    // came earlier still waits for its turn.
+    bool busy() const { return depth_ > 0 || draining_ || !waiting_.empty(); }
 
     // Shows the start-up form; the program runs until End or until no form
     // is loaded.
@@ -65,6 +73,7 @@ private:
     struct HandlerScope;
     struct EndSignal {};
     void endProgram(int exitCode);
+    void run(const std::function<void()>& handler);
     void afterHandlers();
 
     int depth_ = 0;

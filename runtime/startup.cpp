@@ -13,7 +13,6 @@
 
 #include "accessible.h"
 #include "fonts.h"
-#include "heldkeys.h"
 #include "pictures.h"
 
 void ondarellInitAssets();
@@ -54,12 +53,18 @@ bool installQtTranslations(const QLocale& locale)
     return false;
 }
 
-std::unique_ptr<QApplication> startApplication(int& argc, char** argv)
+bool Application::notify(QObject* receiver, QEvent* event)
+{
+    if (heldKeys_.drops(receiver, event)) return true;
+    return QApplication::notify(receiver, event);
+}
+
+std::unique_ptr<Application> startApplication(int& argc, char** argv)
 {
     std::vector<std::pair<QtMsgType, QString>> held;
     heldMessages = &held;
     const QtMessageHandler previous = qInstallMessageHandler(whileOpeningTheDisplay);
-    auto app = std::make_unique<QApplication>(argc, argv);
+    auto app = std::make_unique<Application>(argc, argv);
     qInstallMessageHandler(previous);
     heldMessages = nullptr;
     for (const auto& [type, message] : held) previous(type, QMessageLogContext(), message);
@@ -67,7 +72,7 @@ std::unique_ptr<QApplication> startApplication(int& argc, char** argv)
     return app;
 }
 
-void prepareApplication(QApplication& app)
+void prepareApplication(Application& app)
 {
     installQtTranslations(QLocale());
     ondarellInitAssets();
@@ -82,7 +87,6 @@ void prepareApplication(QApplication& app)
     // Every window shows the program's icon, at whatever size is asked.
     app.setWindowIcon(renderIcon(":/icon.svg"));
     app.setQuitOnLastWindowClosed(false);
-    app.installEventFilter(new HeldKeyGuard(&app));
 }
 
 }  // namespace rt

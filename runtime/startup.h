@@ -1,21 +1,34 @@
 #pragma once
 
+#include <QApplication>
 #include <memory>
 
-class QApplication;
+#include "heldkeys.h"
+
 class QLocale;
 
 namespace rt {
 
+// Qt's application object, which sees every event before any event filter
+// does: a held key's repeats are dropped there, whoever else listens.
+class Application : public QApplication {
+public:
+    Application(int& argc, char** argv) : QApplication(argc, argv) {}
+    bool notify(QObject* receiver, QEvent* event) override;
+
+private:
+    HeldKeyGuard heldKeys_;
+};
+
 // Everything the runtime needs once the application object exists: the
 // bundled faces and pictures, one widget style on every machine, and the
 // runtime deciding when the program ends.
-void prepareApplication(QApplication& app);
+void prepareApplication(Application& app);
 
 // The program's application object, prepared. Where no display can be
 // opened, says so in one sentence on the standard error and ends the
 // program with status 1, where Qt would abort.
-std::unique_ptr<QApplication> startApplication(int& argc, char** argv);
+std::unique_ptr<Application> startApplication(int& argc, char** argv);
 
 // Qt's own texts (a text box's context menu, the buttons of a message box)
 // in the language of `locale`, where Qt has them; false where it has not.

@@ -75,15 +75,16 @@ int keyCode(int qtKey)
     }
 }
 
-// A value that changed while a handler runs was changed by an assistive
-// technology (the pupil's input waits for the handler): the control shows
-// its value from before again, and takes the new one through the runtime,
-// after the handler and in turn with all else that arrived meanwhile.
+// A value that changed while a handler runs, or while something that came
+// earlier waits for its turn, was changed by an assistive technology (the
+// pupil's input waits for the handler): the control shows its value from
+// before again, and takes the new one through the runtime, after the
+// handler and in turn with all else that arrived meanwhile.
 template <class T>
 bool waitsForHandler(QWidget& view, const T& before, const T& now, const std::function<void(const T&)>& show,
                      std::function<void(const T&)> take)
 {
-    if (!Runtime::instance().inHandler()) return false;
+    if (!Runtime::instance().busy()) return false;
     {
         const QSignalBlocker block(view);
         show(before);
@@ -246,14 +247,14 @@ QAccessibleInterface* windowedAccessible(const QString& className, QObject* obje
 
 void Button::pressFromOutside()
 {
-    Runtime::instance().dispatch(&widget(), [this] {
+    Runtime::instance().dispatchLater(&widget(), [this] {
         if (Enabled() && Visible() && click_) click_();
     });
 }
 
 void OptionButton::chooseFromOutside()
 {
-    Runtime::instance().dispatch(&widget(), [this] { choose(); });
+    Runtime::instance().dispatchLater(&widget(), [this] { choose(); });
 }
 
 // ---- HScrollBar ------------------------------------------------------------
@@ -312,10 +313,20 @@ void HScrollBar::movedFromOutside()
             widget(), shown_, Value(), [this](int v) { bar().setValue(v); }, [this](int v) { setValue(v); }))
         return;
     shown_ = Value();
-    if (change_)
-        Runtime::instance().dispatch(&widget(), [this] { runChange(); });
-    else
+    if (!change_) {
         notifyNameChanged(widget());
+    } else if (byAssistiveTool_) {
+        Runtime::instance().dispatchLater(&widget(), [this] { runChange(); });
+    } else {
+        Runtime::instance().dispatch(&widget(), [this] { runChange(); });
+    }
+}
+
+void HScrollBar::moveFromOutside(int value)
+{
+    byAssistiveTool_ = true;
+    bar().setValue(value);
+    byAssistiveTool_ = false;
 }
 
 void HScrollBar::runChange()

@@ -38,7 +38,8 @@ public:
     // has the focus, and as the form's cancel button by Escape.
     void onClick(std::function<void()> handler) { click_ = std::move(handler); }
     void makeCancelButton();
-    // An assistive technology's press: a click, once no handler runs.
+    // An assistive technology's press: a click, once the tool has its answer
+    // and no handler runs.
     void pressFromOutside();
 
 private:
@@ -66,6 +67,9 @@ public:
     const Label* valueLabel() const { return valueLabel_; }
     double shownStep() const { return shownStep_; }
     void link() override;
+    // An assistive technology's value: shown at once, its Change handler
+    // run once the tool has its answer.
+    void moveFromOutside(int value);
 
 private:
     QScrollBar& bar() const;
@@ -74,6 +78,7 @@ private:
     void movedFromOutside();
     std::function<void()> change_;
     bool settingValue_ = false;
+    bool byAssistiveTool_ = false;
     int shown_;  // the value before the last change
     const char* valueLabelName_;
     const Label* valueLabel_ = nullptr;

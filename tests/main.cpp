@@ -9,7 +9,7 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" ONDARELL_TEST_SCREENS);
     ::testing::InitGoogleTest(&argc, argv);
-    QApplication app(argc, argv);
+    rt::Application app(argc, argv);
     rt::prepareApplication(app);
     return RUN_ALL_TESTS();
 }

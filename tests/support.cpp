@@ -5,8 +5,11 @@
 
 #include <qpa/qwindowsysteminterface.h>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMessageBox>
+#include <QPointer>
 #include <QTest>
+#include <QTimer>
 #include <cmath>
 
 #include "runtime/form.h"
@@ -77,6 +80,35 @@ void holdKey(int key, Qt::KeyboardModifiers modifiers, int repeats)
         sendKey(QEvent::KeyPress, key, modifiers, clock);
     }
     sendKey(QEvent::KeyRelease, key, modifiers, clock + 20);
+}
+
+AssistiveToolListening::AssistiveToolListening()
+{
+    qApp->installEventFilter(this);
+}
+
+AssistiveToolListening::~AssistiveToolListening()
+{
+    qApp->removeEventFilter(this);
+    settle();  // the copies still on their way
+}
+
+bool AssistiveToolListening::eventFilter(QObject* target, QEvent* event)
+{
+    if (!event->spontaneous() || (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease))
+        return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    auto* copy =
+        new QKeyEvent(key->type(), key->key(), key->modifiers(), key->nativeScanCode(), key->nativeVirtualKey(),
+                      key->nativeModifiers(), key->text(), key->isAutoRepeat(), key->count());
+    // The tool answers through the bus, in a later pass of the event loop.
+    QTimer::singleShot(0, [target = QPointer<QObject>(target), copy] {
+        if (target)
+            QCoreApplication::postEvent(target, copy);
+        else
+            delete copy;
+    });
+    return true;
 }
 
 void settle(int milliseconds)

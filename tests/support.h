@@ -40,6 +40,19 @@ void sendKey(QEvent::Type type, int key, Qt::KeyboardModifiers modifiers, unsign
 // and without the auto-repeat mark, then the release. Each event is sent
 // once the last one's handler has ended, as events queued meanwhile are.
 void holdKey(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier, int repeats = 20);
+// While it lives, key events go as Qt's accessibility bridge sends them
+// while an assistive tool listens: it takes each one from the window
+// system, and once the tool has answered posts a copy, which keeps the
+// auto-repeat mark but not the time nor being spontaneous.
+class AssistiveToolListening : public QObject {
+public:
+    AssistiveToolListening();
+    ~AssistiveToolListening() override;
+
+protected:
+    bool eventFilter(QObject* target, QEvent* event) override;
+};
+
 // Lets timers and posted events run, such as an access key's delayed click.
 void settle(int milliseconds = 0);
 // Until no button is pressed any more: an access key's click is animated,

@@ -132,6 +132,21 @@ def key(*keys):
     pump(0.3)
 
 
+def hold(keys, seconds):
+    """Holds keys down as a pupil does: X11 repeats them meanwhile."""
+    subprocess.run(["xdotool", "keydown", keys], check=True)
+    pump(seconds)
+    subprocess.run(["xdotool", "keyup", keys], check=True)
+
+
+def quiet(seconds, what):
+    """Nothing more is announced for a while: a second press of a button
+    held down would say how its animation ended."""
+    notifications.clear()
+    pump(seconds)
+    check(not notifications, "%s: then %r" % (what, notifications))
+
+
 def type_text(text):
     subprocess.run(["xdotool", "type", "--delay", "80", text], check=True)
     pump(0.3)
@@ -196,6 +211,25 @@ def press(root, name):
     if button is not None:
         button.queryAction().doAction(0)
         pump(0.3)
+
+
+def press_answered_first(root, name, ending):
+    """Presses a button that animates: the action answers at once, so when
+    it returns the animation has not yet ended and said so."""
+    button = named(root, pyatspi.ROLE_PUSH_BUTTON, name)
+    check(button is not None, "no button %r" % name)
+    if button is None:
+        return
+    started = time.monotonic()
+    try:
+        button.queryAction().doAction(0)
+    except GLib.Error as error:  # no answer while the handler ran
+        check(False, "%r did not answer: %s" % (name, error.message))
+    took = time.monotonic() - started
+    said = [n.name for n in nodes(root) if n.getRole() == pyatspi.ROLE_NOTIFICATION]
+    check(not any(ending in n for n in said), "%r answered once its animation had ended, after %.2f s" % (name, took))
+    print("%r answered in %.3f s" % (name, took), flush=True)
+    announced(ending)
 
 
 spoken_controls = []  # names Orca must have said when they got the focus
@@ -307,8 +341,7 @@ if frame is not None:
     if option is not None:
         option.queryAction().doAction(0)
         announced("T'HAS EQUIVOCAT")
-    key("alt+i")
-    announced("El recipient ha pujat fins a la superfície")
+    press_answered_first(frame, "Iniciar Moviment", "El recipient ha pujat fins a la superfície")
     back_to_menu("Principi d'Arquímedes")
 
 # ---- Torricelli: a refused height, then fill and empty --------------------
@@ -338,7 +371,25 @@ if frame is not None:
     check(result(frame, "Velocitat màxima de sortida del líquid") ==
           "Velocitat màxima de sortida del líquid: 8.85 m/s", "the speed reads %r" %
           result(frame, "Velocitat màxima de sortida del líquid"))
-    back_to_menu("Teorema de Torricelli")
+    # Held down while Orca listens, a key presses once: Enter on "&Omplir"
+    # fills the tank and presses neither "&Buidar" nor "&Esborrar" after it
+    # (an emptying lasts some 3 s), and Alt+S held brings back the menu and
+    # does not end the program from there.
+    key("Return")  # "&Esborrar"
+    type_text("5")
+    key("Return")
+    type_text("1")
+    key("Return")
+    hold("Return", 1)
+    announced("Dipòsit ple fins a 5 m")
+    quiet(5, "Enter held on Omplir")
+    hold("alt+s", 2)
+    check(wait_for(lambda: window("Ondarell") is not None), "Alt+S held did not bring back the menu")
+    pump(1)
+    check(window("Teorema de Torricelli") is None and app_process.poll() is None,
+          "Alt+S held: Torricelli still shown, or the program ended")
+    subprocess.run(["xdotool", "search", "--sync", "--name", "^Ondarell$", "windowactivate", "--sync"],
+                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
 # ---- Pascal: the pressure after "&Calcular" -------------------------------
 

@@ -177,6 +177,7 @@ TEST_F(Archimedes, AScreenReaderChoosesAnAnswerAsAClickDoes)
         ASSERT_FALSE(actions.isEmpty());
         EXPECT_EQ(actions.first(), QAccessibleActionInterface::toggleAction());
         option->actionInterface()->doAction(actions.first());
+        settle();  // chosen once the tool has its answer
         EXPECT_TRUE(option->state().checked) << name;
         EXPECT_EQ(caption("lblPesProducte"), QString::fromUtf8(a.judgement));
         EXPECT_TRUE(button("cmdIniciarMoviment").Enabled());

@@ -41,7 +41,7 @@ int main(int argc, char** argv)
             return 2;
         }
     }
-    QApplication app(argc, argv);
+    rt::Application app(argc, argv);
     rt::prepareApplication(app);
 
     std::printf("%-24s %8s %9s %10s %10s %7s %7s %8s %8s %9s\n", "simulator", "events", "animated", "characters",
