@@ -509,17 +509,43 @@ constexpr double kZoomSteps[] = {1, 1.25, 1.5, 2, 2.5, 3, 4};
 
 }  // namespace
 
-void Form::resizeToZoomStep()
+QSize Form::zoomStepSize() const
 {
-    double zoom = kZoomSteps[Runtime::instance().display().zoomStep];
+    const Display& display = Runtime::instance().display();
+    double zoom = kZoomSteps[display.zoomStep];
     // A step above 100 % never makes the window larger than the screen can
-    // show, frame included.
+    // show, frame included. A frame that a Wayland compositor draws is not
+    // known to the program, and the compositor may centre the window
+    // without it: room is kept for borders and for a title bar on either
+    // side.
     if (const QScreen* screen = this->screen(); screen != nullptr && zoom > 1) {
-        const QSize room = screen->availableGeometry().size() - (frameGeometry().size() - size());
+        QSize frame = frameGeometry().size() - size();
+        if (frame == QSize(0, 0) && display.windowSystemPlacesWindows) frame = QSize(8, 64);
+        const QSize room = screen->availableGeometry().size() - frame;
         zoom = std::max(1.0, std::min({zoom, room.width() / double(kClientWidth / kTwipsPerPixel),
                                        room.height() / double(kClientHeight / kTwipsPerPixel)}));
     }
-    resize(toPixels(kClientWidth, zoom), toPixels(kClientHeight, zoom));
+    return {toPixels(kClientWidth, zoom), toPixels(kClientHeight, zoom)};
+}
+
+void Form::resizeToZoomStep()
+{
+    const QSize size = zoomStepSize();
+    // Where the window system places windows, a window that grew where it
+    // stands could run off the screen, and cannot be moved back.
+    if (Runtime::instance().display().windowSystemPlacesWindows && isVisible() &&
+        (size.width() > width() || size.height() > height()))
+        showAnew(size);
+    else
+        resize(size);
+}
+
+void Form::showAnew(QSize size)
+{
+    hide();
+    setWindowState(Qt::WindowNoState);
+    resize(size);
+    show();
 }
 
 QPoint placeWithin(const QRect& frame, const QRect& available)
@@ -557,7 +583,7 @@ QMargins& knownFrame()
 void Form::keepOnScreen()
 {
     const QScreen* screen = this->screen();
-    if (screen == nullptr) return;
+    if (screen == nullptr || Runtime::instance().display().windowSystemPlacesWindows) return;
     QRect frame = frameGeometry();
     if (frame == geometry()) frame = geometry().marginsAdded(knownFrame());
     // A form that opens at a fixed place stays whole on a small screen.
@@ -590,6 +616,10 @@ void Form::toggleFullScreen()
     display.fullScreen = !isFullScreen();
     if (display.fullScreen) {
         showFullScreen();
+    } else if (display.windowSystemPlacesWindows) {
+        // The window system would give it back the size it had before,
+        // where it stood, whatever the step chosen meanwhile.
+        showAnew(zoomStepSize());
     } else {
         showNormal();
         resizeToZoomStep();

@@ -214,7 +214,13 @@ private:
     void paint(const Drawn& drawn);
     void record(const Drawn& drawn);
     void fitToWindow();
+    // The window's size at the zoom step the pupil chose, as far as the
+    // screen holds it.
+    QSize zoomStepSize() const;
     void resizeToZoomStep();
+    // Shows the window again, at `size` and in its normal state, for the
+    // window system to place it whole, as it places a new window.
+    void showAnew(QSize size);
     void stepZoom(int steps);  // 0: back to 100 %
     void toggleFullScreen();
     void keepOnScreen();

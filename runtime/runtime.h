@@ -22,6 +22,10 @@ class FormInstanceBase;
 struct Display {
     int zoomStep = 0;
     bool fullScreen = false;
+    // Whether the window system places the windows, and the program can
+    // neither move them nor learn where they are (Wayland, where Qt says
+    // 0,0), or the program can (X11).
+    bool windowSystemPlacesWindows = false;
 };
 
 class Runtime {

@@ -14,6 +14,7 @@
 #include "accessible.h"
 #include "fonts.h"
 #include "pictures.h"
+#include "runtime.h"
 
 void ondarellInitAssets();
 
@@ -87,6 +88,8 @@ void prepareApplication(Application& app)
     // Every window shows the program's icon, at whatever size is asked.
     app.setWindowIcon(renderIcon(":/icon.svg"));
     app.setQuitOnLastWindowClosed(false);
+    Runtime::instance().display().windowSystemPlacesWindows =
+        QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
 }  // namespace rt

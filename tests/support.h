@@ -34,11 +34,12 @@ void clickAt(QWidget& window, float xTwips, float yTwips);
 void activate(QWidget& window);
 // A key as the window system delivers it, to the window that has the focus
 // at that moment, stamped with the window system's time in milliseconds.
-void sendKey(QEvent::Type type, int key, Qt::KeyboardModifiers modifiers, unsigned long time);
-// A key held down as X11 delivers it: the press, then, after the repeat
-// delay, `repeats` pairs of a release and a press stamped with one instant
-// and without the auto-repeat mark, then the release. Each event is sent
-// once the last one's handler has ended, as events queued meanwhile are.
+void sendKey(QEvent::Type type, int key, Qt::KeyboardModifiers modifiers, unsigned long time, bool autoRepeat = false);
+// A key held down as the window system delivers it: the press, then, after
+// the repeat delay, `repeats` pairs of a release and a press stamped with
+// one instant, without the auto-repeat mark as X11 sends them (with it on
+// Wayland), then the release. Each event is sent once the last one's
+// handler has ended, as events queued meanwhile are.
 void holdKey(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier, int repeats = 20);
 // While it lives, key events go as Qt's accessibility bridge sends them
 // while an assistive tool listens: it takes each one from the window

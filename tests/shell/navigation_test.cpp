@@ -159,6 +159,55 @@ TEST_F(Navigation, TheZoomKeysSizeThisFormAndTheNextOnes)
                     .contains("Ctrl+0"));
 }
 
+TEST_F(Navigation, WhereTheWindowSystemPlacesWindowsOneThatWouldGrowIsShownAnew)
+{
+    // On Wayland a window grown where it stands can run off the screen, and
+    // cannot be moved back: a step that grows it shows it anew, to be
+    // placed whole; one that shrinks it leaves it where it is. Leaving full
+    // screen takes the step chosen meanwhile. The form fills the window.
+    rt::Display& display = runtime.display();
+    const bool placed = display.windowSystemPlacesWindows;
+    display.windowSystemPlacesWindows = true;
+    activate(menu());
+    struct Shows : QObject {
+        int count = 0;
+        bool eventFilter(QObject*, QEvent* event) override
+        {
+            count += event->type() == QEvent::Show;
+            return false;
+        }
+    } shows;
+    menu().installEventFilter(&shows);
+    const Qt::KeyboardModifiers ctrl = Qt::ControlModifier;
+    const struct {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        QSize size;
+        bool shownAnew;
+    } steps[] = {
+        {Qt::Key_Plus, ctrl | Qt::KeypadModifier, {990, 716}, true},
+        {Qt::Key_Equal, ctrl, {1188, 860}, true},
+        {Qt::Key_Minus, ctrl, {990, 716}, false},
+        {Qt::Key_0, ctrl, {792, 573}, false},
+        {Qt::Key_F11, {}, {}, false},
+        {Qt::Key_Equal, ctrl, {}, false},
+        {Qt::Key_F11, {}, {990, 716}, true},
+        {Qt::Key_0, ctrl, {792, 573}, false},
+    };
+    for (const auto& step : steps) {
+        shows.count = 0;
+        QTest::keyClick(&menu(), step.key, step.modifiers);
+        const QString what = QKeySequence(step.key | step.modifiers).toString();
+        EXPECT_EQ(shows.count > 0, step.shownAnew) << what.toStdString();
+        if (step.size.isEmpty()) continue;  // full screen
+        EXPECT_FALSE(menu().isFullScreen()) << what.toStdString();
+        EXPECT_EQ(menu().size(), step.size) << what.toStdString();
+        EXPECT_EQ(program.menu.window()->client().geometry(), menu().rect()) << what.toStdString();
+    }
+    menu().removeEventFilter(&shows);
+    display.windowSystemPlacesWindows = placed;
+}
+
 TEST_F(Navigation, TheMenuGoesBeforeASimulatorShowsAndComesBackBeforeItGoes)
 {
     struct Windows : QObject {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <QApplication>
 #include <QScreen>
+#include <iostream>
 
 #include "runtime/numbers.h"
 #include "simulator.h"
@@ -33,7 +34,10 @@ struct Venturi : SimulatorTest<venturi::Instance> {
 TEST_F(Venturi, DesignTimeLayout)
 {
     EXPECT_EQ(form->windowTitle(), "Efecte Venturi");
-    EXPECT_EQ(form->geometry().topLeft(), QPoint(145, 113));  // 2175 and 1695 twips
+    if (rt::Runtime::instance().display().windowSystemPlacesWindows)
+        std::cout << "Where the window system places windows, the form's place is its, not checked.\n";
+    else
+        EXPECT_EQ(form->geometry().topLeft(), QPoint(145, 113));  // 2175 and 1695 twips
     expectPlacements(*form, {
                                 {"cmdSortir", 10320, 1200, 1095, 495, "&Sortir"},
                                 {"cmdEsborrar", 8760, 1200, 1215, 495, "&Esborrar"},

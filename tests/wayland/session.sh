@@ -1,0 +1,74 @@
+#!/usr/bin/env bash
+# A Wayland desktop of our own, as new school machines open by default:
+# a headless compositor (sway, which gives a new window the keyboard and
+# places floating windows itself) with one output of 1600 x 1200 and a
+# virtual keyboard on its seat; COMMAND runs there as a native Wayland
+# client, with SWAYSOCK set for asking the compositor where windows are.
+#   session.sh COMMAND [ARG...]
+# Exits 77 (skipped) where a package it needs is missing.
+set -euo pipefail
+
+missing=()
+for command in sway swaymsg wtype setpriv; do
+  command -v "$command" >/dev/null || missing+=("$command")
+done
+plugins=$(qtpaths6 --query QT_INSTALL_PLUGINS 2>/dev/null || echo /usr/lib/x86_64-linux-gnu/qt6/plugins)
+ls "$plugins"/platforms/libqwayland-generic.so >/dev/null 2>&1 || missing+=(qt6-wayland)
+if [ "${#missing[@]}" -gt 0 ]; then
+  echo "SKIPPED: the Wayland session needs ${missing[*]} (scripts/install-deps --tests installs them)"
+  exit 77
+fi
+
+work=$(mktemp -d)
+pids=()
+cleanup() {
+  kill "${pids[@]}" 2>/dev/null || true
+  wait 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+trap 'exit 1' INT TERM
+
+# The compositor's folder is its own; sway will not run as root, so as root
+# it runs as nobody (the client, root, still reaches its socket).
+mkdir -m 700 "$work/compositor" "$work/client"
+as_compositor=()
+if [ "$(id -u)" -eq 0 ]; then
+  chown nobody "$work/compositor"
+  as_compositor=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
+fi
+cat >"$work/config" <<'CONFIG'
+output HEADLESS-1 resolution 1600x1200 position 0,0
+# Windows float where the compositor puts them, as on a desktop.
+for_window [app_id=".*"] floating enable
+xwayland disable
+CONFIG
+chmod 644 "$work/config"
+chmod 755 "$work"
+"${as_compositor[@]}" env -i PATH=/usr/bin:/bin HOME="$work/compositor" XDG_RUNTIME_DIR="$work/compositor" \
+  WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman \
+  sway --config "$work/config" >"$work/sway.log" 2>&1 &
+pids+=($!)
+for _ in $(seq 100); do
+  socket=$(find "$work/compositor" -maxdepth 1 -name 'wayland-*' ! -name '*.lock' -print -quit)
+  ipc=$(find "$work/compositor" -maxdepth 1 -name 'sway-ipc.*.sock' -print -quit)
+  [ -n "$socket" ] && [ -n "$ipc" ] && break
+  sleep 0.1
+done
+if [ -z "$socket" ] || [ -z "$ipc" ]; then
+  echo "the compositor did not start:" >&2
+  cat "$work/sway.log" >&2
+  exit 1
+fi
+
+export XDG_RUNTIME_DIR="$work/client" WAYLAND_DISPLAY="$socket" SWAYSOCK="$ipc" QT_QPA_PLATFORM=wayland
+unset DISPLAY
+# A keyboard on the seat, as a machine has: without one no window gets the
+# keyboard.
+wtype -s 86400000 &
+pids+=($!)
+for _ in $(seq 100); do
+  swaymsg -t get_inputs 2>/dev/null | grep -q '"type": "keyboard"' && break
+  sleep 0.1
+done
+"$@"
