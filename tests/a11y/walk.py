@@ -127,16 +127,52 @@ def window(caption):
     return None
 
 
+# The keyboard: xdotool on X11; on Wayland a virtual keyboard's, through
+# the compositor, with keys named as xdotool names them ("alt+s").
+WAYLAND = bool(os.environ.get("WAYLAND_DISPLAY"))
+
+
+def wtype(*args):
+    subprocess.run(["wtype", "-s", "50", *args], check=True)
+
+
+def chord(keys):
+    """For keys such as "alt+s": wtype's arguments that press the modifiers,
+    the key itself, and those that release the modifiers."""
+    *modifiers, last = keys.split("+")
+    down = [a for m in modifiers for a in ("-M", m)]
+    up = [a for m in reversed(modifiers) for a in ("-m", m)]
+    return down, last, up
+
+
 def key(*keys):
-    subprocess.run(["xdotool", "key", "--delay", "80", *keys], check=True)
+    if WAYLAND:
+        for k in keys:
+            down, last, up = chord(k)
+            wtype(*down, "-k", last, *up, "-s", "80")
+    else:
+        subprocess.run(["xdotool", "key", "--delay", "80", *keys], check=True)
     pump(0.3)
 
 
 def hold(keys, seconds):
-    """Holds keys down as a pupil does: X11 repeats them meanwhile."""
+    """Holds keys down as a pupil does: the window system repeats them
+    meanwhile."""
+    if WAYLAND:
+        down, last, up = chord(keys)
+        wtype(*down, "-P", last, "-s", str(int(seconds * 1000)), "-p", last, *up)
+        return
     subprocess.run(["xdotool", "keydown", keys], check=True)
     pump(seconds)
     subprocess.run(["xdotool", "keyup", keys], check=True)
+
+
+def activate_menu():
+    """Gives the menu the keyboard; on Wayland the compositor gives it to the
+    window just shown."""
+    if not WAYLAND:
+        subprocess.run(["xdotool", "search", "--sync", "--name", "^Ondarell$", "windowactivate", "--sync"],
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
 
 def quiet(seconds, what):
@@ -148,7 +184,10 @@ def quiet(seconds, what):
 
 
 def type_text(text):
-    subprocess.run(["xdotool", "type", "--delay", "80", text], check=True)
+    if WAYLAND:
+        wtype("-d", "80", text)
+    else:
+        subprocess.run(["xdotool", "type", "--delay", "80", text], check=True)
     pump(0.3)
 
 
@@ -300,8 +339,7 @@ def result(frame, start):
 
 
 check(wait_for(lambda: window("Ondarell") is not None, 30), "the menu did not appear")
-subprocess.run(["xdotool", "search", "--sync", "--name", "^Ondarell$", "windowactivate", "--sync"],
-               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+activate_menu()
 pump(1)
 menu = window("Ondarell")
 if menu is None:
@@ -388,8 +426,7 @@ if frame is not None:
     pump(1)
     check(window("Teorema de Torricelli") is None and app_process.poll() is None,
           "Alt+S held: Torricelli still shown, or the program ended")
-    subprocess.run(["xdotool", "search", "--sync", "--name", "^Ondarell$", "windowactivate", "--sync"],
-                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    activate_menu()
 
 # ---- Pascal: the pressure after "&Calcular" -------------------------------
 

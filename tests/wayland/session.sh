@@ -1,15 +1,17 @@
 #!/usr/bin/env bash
 # A Wayland desktop of our own, as new school machines open by default:
 # a headless compositor (sway, which gives a new window the keyboard and
-# places floating windows itself) with one output of 1600 x 1200 and a
-# virtual keyboard on its seat; COMMAND runs there as a native Wayland
-# client, with SWAYSOCK set for asking the compositor where windows are.
+# places floating windows itself) with one output of 1600 x 1200, a
+# virtual keyboard on its seat, and Xwayland for X11 programs beside, as a
+# desktop has (Orca keeps its keys there); COMMAND runs there, Qt programs
+# as native Wayland clients, with SWAYSOCK set for asking the compositor
+# where windows are.
 #   session.sh COMMAND [ARG...]
 # Exits 77 (skipped) where a package it needs is missing.
 set -euo pipefail
 
 missing=()
-for command in sway swaymsg wtype setpriv; do
+for command in sway swaymsg wtype setpriv Xwayland xhost; do
   command -v "$command" >/dev/null || missing+=("$command")
 done
 plugins=$(qtpaths6 --query QT_INSTALL_PLUGINS 2>/dev/null || echo /usr/lib/x86_64-linux-gnu/qt6/plugins)
@@ -41,7 +43,7 @@ cat >"$work/config" <<'CONFIG'
 output HEADLESS-1 resolution 1600x1200 position 0,0
 # Windows float where the compositor puts them, as on a desktop.
 for_window [app_id=".*"] floating enable
-xwayland disable
+xwayland force
 CONFIG
 chmod 644 "$work/config"
 chmod 755 "$work"
@@ -62,7 +64,6 @@ if [ -z "$socket" ] || [ -z "$ipc" ]; then
 fi
 
 export XDG_RUNTIME_DIR="$work/client" WAYLAND_DISPLAY="$socket" SWAYSOCK="$ipc" QT_QPA_PLATFORM=wayland
-unset DISPLAY
 # A keyboard on the seat, as a machine has: without one no window gets the
 # keyboard.
 wtype -s 86400000 &
@@ -71,4 +72,15 @@ for _ in $(seq 100); do
   swaymsg -t get_inputs 2>/dev/null | grep -q '"type": "keyboard"' && break
   sleep 0.1
 done
+# The X display of Xwayland, as the compositor tells its own programs;
+# opened to this user, as it is to the compositor's.
+cat >"$work/display.sh" <<SCRIPT
+xhost +si:localuser:$(id -un) >/dev/null
+printenv DISPLAY >$work/compositor/display
+SCRIPT
+chmod 644 "$work/display.sh"
+swaymsg exec "sh $work/display.sh" >/dev/null
+for _ in $(seq 100); do [ -s "$work/compositor/display" ] && break; sleep 0.1; done
+DISPLAY=$(cat "$work/compositor/display")
+export DISPLAY
 "$@"
