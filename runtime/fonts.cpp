@@ -28,6 +28,12 @@ void registerFace(bool serif, bool bold, bool italic)
 
 }  // namespace
 
+void registerPictureFaces()
+{
+    registerFace(false, false, false);
+    registerFace(true, false, false);
+}
+
 bool isSymbolFace(const FontSpec& spec)
 {
     return spec.face != nullptr && std::strcmp(spec.face, "Symbol") == 0;

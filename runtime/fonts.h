@@ -14,6 +14,11 @@ namespace rt {
 // At a zoom the pixel size grows with it: text is laid out anew, crisp.
 QFont toQFont(const FontSpec& spec, double zoom = 1);
 
+// The faces the pictures' text is set in (Liberation Sans and Serif,
+// upright and regular), registered before a picture is drawn: a family of
+// which only the bold italic is registered would draw all its text so.
+void registerPictureFaces();
+
 // Text in the Symbol face is written with Latin letters that stand for
 // Greek ones ("f" is φ): the same text in Unicode Greek.
 QString symbolText(const QString& text);

@@ -8,10 +8,13 @@
 #include <algorithm>
 #include <map>
 
+#include "fonts.h"
+
 namespace rt {
 
 QPixmap renderPicture(const char* path, qreal devicePixelRatio, double zoom)
 {
+    registerPictureFaces();
     QSvgRenderer renderer(QString::fromUtf8(path));
     if (!renderer.isValid()) return {};
     const QSizeF size = QSizeF(renderer.defaultSize()) * zoom;

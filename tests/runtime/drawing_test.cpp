@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <QFontInfo>
 #include <cmath>
 
 #include "runtime/errors.h"
+#include "runtime/fonts.h"
+#include "runtime/pictures.h"
 #include "runtime/runtime.h"
 #include "support.h"
 #include "test_form.h"
@@ -169,4 +172,18 @@ TEST_F(Drawing, AVeryLongDrawingSurvivesAZoom)
     QCoreApplication::processEvents();
     ASSERT_EQ(form->zoom(), 2);
     EXPECT_EQ(at(1500, 4500), kRed);
+}
+
+// A picture's text is in the upright regular faces, whatever faces the
+// forms have needed so far: with only the menu title's bold italic serif
+// registered, the formulas of Torricelli came out in it.
+TEST(Pictures, TheirTextIsUprightWhateverFacesTheFormsUse)
+{
+    rt::toQFont({"Dutch801 XBd BT", 36, true, true});
+    ASSERT_FALSE(rt::renderPicture(":/torricelli/equacions.svg", 1, 1).isNull());
+    for (const char* family : {"Liberation Serif", "Liberation Sans"}) {
+        const QFontInfo face{QFont(QString::fromLatin1(family))};
+        EXPECT_EQ(face.family(), family);
+        EXPECT_FALSE(face.italic() || face.bold()) << family;
+    }
 }
