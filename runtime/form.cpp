@@ -546,6 +546,7 @@ void Form::showAnew(QSize size)
     setWindowState(Qt::WindowNoState);
     resize(size);
     show();
+    activateWindow();  // the keyboard stays with it
 }
 
 QPoint placeWithin(const QRect& frame, const QRect& available)

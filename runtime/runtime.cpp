@@ -67,7 +67,7 @@ void Runtime::dispatchLater(QWidget* origin, std::function<void()> handler)
         QMetaObject::invokeMethod(
             qApp,
             [this] {
-                if (!ended_ && depth_ == 0 && !draining_) afterHandlers();
+                if (!ended_ && depth_ == 0 && !draining_ && !waiting_.empty()) afterHandlers();
             },
             Qt::QueuedConnection);
 }
