@@ -41,8 +41,13 @@ Liquid readLiquid(const std::string& text)
 
 Hole readHole(const std::string& text, float liquidTwips)
 {
-    const float twips = toSingle(rt::parseLeadingNumber(text) * kTwipsPerMetre);
+    const double metres = rt::parseLeadingNumber(text);
+    const float twips = toSingle(metres * kTwipsPerMetre);
     if (twips < 0) return {0, Refusal::Negative};
+    // A hole typed at the liquid's own height lies at it: reckoned in
+    // double precision its twips can come out a float's step above the
+    // liquid's, reckoned in single (8.03, 8.07, 0.251...).
+    if (liquidTwips < twips && toSingle(metres) * kTwipsPerMetre == liquidTwips) return {liquidTwips, Refusal::None};
     if (liquidTwips < twips) return {0, Refusal::BelowHole};
     return {twips, Refusal::None};
 }

@@ -144,6 +144,28 @@ TEST_F(Torricelli, ResultsOfTheWorkedExamples)
     expectLabelsReadable(*form);
 }
 
+TEST_F(Torricelli, AHoleAtTheLiquidsOwnHeightIsAccepted)
+{
+    // Heights whose hole, reckoned in double precision, came out a float's
+    // step above the liquid, reckoned in single: t = √(h / 4.9).
+    const struct {
+        const char *height, *time;
+    } cases[] = {
+        {"8.03", " 1.28 segons"}, {"8.07", " 1.28 segons"}, {"8.11", " 1.29 segons"}, {"8.15", " 1.29 segons"},
+        {"8.19", " 1.29 segons"}, {"0.251", " .23 segons"}, {"0.253", " .23 segons"}, {"8,07", " 1.28 segons"},
+    };
+    for (const auto& c : cases) {
+        click(*form, "cmdEsborrar");
+        fill(c.height);
+        empty(c.height);
+        EXPECT_EQ(caption("lblAvis"), "") << c.height;
+        EXPECT_EQ(text("txtAlturaForat"), c.height);
+        EXPECT_EQ(caption("lblRespostaVelocitat"), " 0 m/s") << c.height;
+        EXPECT_EQ(caption("lblRespostaEspaiRecorregut"), " 0 m") << c.height;
+        EXPECT_EQ(caption("lblRespostaTempsTranscorregut"), c.time) << c.height;
+    }
+}
+
 TEST_F(Torricelli, RefusedHeightsWarnEmptyTheirBoxAndZeroBothValues)
 {
     const char* tooHigh = "L'altura del líquid ha de ser inferior 10 metres";
