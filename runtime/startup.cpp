@@ -75,7 +75,9 @@ std::unique_ptr<Application> startApplication(int& argc, char** argv)
 
 void prepareApplication(Application& app)
 {
-    installQtTranslations(QLocale());
+    // The program speaks Catalan whatever the desktop's language, and so do
+    // Qt's own texts in it.
+    installQtTranslations(QLocale(QLocale::Catalan, QLocale::Spain));
     ondarellInitAssets();
     installAccessibility();
     app.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
