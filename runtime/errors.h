@@ -26,7 +26,7 @@ inline RuntimeError Overflow()
 // Error 5: an argument outside what an operation accepts.
 inline RuntimeError InvalidArgument()
 {
-    return RuntimeError(5, "La crida al procediment o l'argument no és vàlid");
+    return RuntimeError(5, "La crida al procediment o l'argument no són vàlids");
 }
 
 // Error 380: a property set to a value it cannot take.

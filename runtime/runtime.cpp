@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <algorithm>
+#include <cstdio>
 
 #include "errors.h"
 #include "form.h"
@@ -80,10 +81,13 @@ void Runtime::run(const std::function<void()>& handler)
             handler();
         } catch (const EndSignal&) {
         } catch (const RuntimeError& e) {
-            reporter_(QStringLiteral("Error d'execució '%1':\n\n%2").arg(e.number()).arg(QString::fromUtf8(e.what())));
+            reporter_(QStringLiteral("Error d'execució %1:\n\n%2").arg(e.number()).arg(QString::fromUtf8(e.what())));
             endProgram(1);
         } catch (const std::exception& e) {
-            reporter_(QStringLiteral("Error d'execució:\n\n%1").arg(QString::fromUtf8(e.what())));
+            // The pupil reads Catalan; what went wrong, in the library's own
+            // words, is for whoever looks at the standard error.
+            std::fprintf(stderr, "Ondarell: %s\n", e.what());
+            reporter_(QStringLiteral("Error d'execució:\n\nS'ha produït un error intern i el programa es tancarà."));
             endProgram(1);
         }
     }

@@ -25,13 +25,27 @@ struct Dispatch : ::testing::Test {
 
 TEST_F(Dispatch, ARunTimeErrorIsReportedInCatalanAndEndsTheProgram)
 {
-    form().cmdA.onClick([] { throw rt::Overflow(); });
-    click(form(), "cmdA");
-    ASSERT_EQ(errors.messages.size(), 1u);
-    EXPECT_EQ(errors.messages[0], QString::fromUtf8("Error d'execució '6':\n\nDesbordament"));
-    EXPECT_TRUE(runtime.ended());
-    EXPECT_EQ(runtime.exitCode(), 1);
-    EXPECT_FALSE(instance.loaded());
+    // A run-time error of the program's, and one of the library's, whose
+    // English never reaches the pupil.
+    const struct {
+        std::function<void()> fault;
+        const char* message;
+    } cases[] = {
+        {[] { throw rt::Overflow(); }, "Error d'execució 6:\n\nDesbordament"},
+        {[] { throw std::invalid_argument("lblNoSuchLabel"); },
+         "Error d'execució:\n\nS'ha produït un error intern i el programa es tancarà."},
+    };
+    for (const auto& c : cases) {
+        errors.messages.clear();
+        runtime.start(instance);
+        form().cmdA.onClick(c.fault);
+        click(form(), "cmdA");
+        ASSERT_EQ(errors.messages.size(), 1u);
+        EXPECT_EQ(errors.messages[0], QString::fromUtf8(c.message));
+        EXPECT_TRUE(runtime.ended());
+        EXPECT_EQ(runtime.exitCode(), 1);
+        EXPECT_FALSE(instance.loaded());
+    }
 }
 
 TEST_F(Dispatch, EndSkipsTheRestOfTheHandlerAndEveryLaterEvent)
