@@ -109,14 +109,14 @@ void frmCabal::cmdCalcular_Click()
         }
         for (int side : {1, -1}) Line(starts[k], wall(d[k], side), ends[k], wall(d[k], side));
     }
-    describeDrawing(QStringLiteral("Perfil de la canonada, %1").arg(sections()));
+    describeDrawing(QStringLiteral("Perfil de la canonada; %1").arg(sections()));
     cmdSimular.setEnabled(true);
 }
 
 QString frmCabal::sections() const
 {
     const Values& v = values_;
-    return QStringLiteral("amb trams de %1, %2 i %3 mm de diàmetre")
+    return QStringLiteral("diàmetres dels trams: %1, %2 i %3 mm")
         .arg(QString::fromStdString(integerText(static_cast<int>(v.Diametre1))),
              QString::fromStdString(integerText(static_cast<int>(v.Diametre2))),
              QString::fromStdString(integerText(static_cast<int>(v.Diametre3))));
@@ -152,7 +152,7 @@ void frmCabal::cmdSimular_Click()
         column(x, transitionLimit(v.Diametre2, a));
     }
     for (int x = kSection3; x <= kEnd; x += 5) column(x, straightLimit(v.Diametre3));
-    describeDrawing(QStringLiteral("Canonada plena de fluid, %1").arg(sections()));
+    describeDrawing(QStringLiteral("Canonada plena de fluid; %1").arg(sections()));
     announce(QStringLiteral("La canonada s'ha omplert de fluid"));
 }
 

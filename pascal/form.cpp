@@ -11,8 +11,9 @@ using namespace rt;
 frmPascal::frmPascal()
     : Form({.name = "frmPascal",
             .caption = "Principi de Pascal",
-            .description = "Una premsa hidràulica: la força aplicada a l'èmbol 1 dóna una pressió que es transmet "
-                           "per tot el líquid i fa pujar l'èmbol 2 amb una força resultant més gran.",
+            .description = "Una premsa hidràulica: la força aplicada a l'èmbol 1 produeix una pressió que es "
+                           "transmet per tot el líquid i fa pujar l'èmbol 2 amb una força resultant més gran (igual "
+                           "si els èmbols són iguals).",
             .font = {"Arial", 14.25f}})
 {
     cmdCalcular.onClick([this] { cmdCalcular_Click(); });

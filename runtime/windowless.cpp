@@ -225,8 +225,13 @@ QString Label::accessibleText() const
     QString sentence = captionLabel_->shownText().trimmed();
     if (sentence.endsWith(QLatin1Char(':'))) sentence.chop(1);
     const QString value = shownText().trimmed();
-    if (value.isEmpty()) return sentence + QStringLiteral(": sense calcular");
-    sentence += QStringLiteral(": ") + value;
+    // A caption that ends in its verb ("El valor del cabal és:") takes the
+    // value without a colon between them; without a value, what it names.
+    const QString verb = QStringLiteral(" és");
+    const bool verbal = sentence.endsWith(verb);
+    if (value.isEmpty())
+        return (verbal ? sentence.chopped(verb.size()) : sentence) + QStringLiteral(": sense calcular");
+    sentence += (verbal ? QStringLiteral(" ") : QStringLiteral(": ")) + value;
     if (unitLabel_ != nullptr) sentence += QLatin1Char(' ') + unitLabel_->shownText().trimmed();
     return sentence;
 }

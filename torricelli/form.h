@@ -59,7 +59,7 @@ private:
     rt::Label lblForat{*this, {.name = "lblForat", .caption = "Altura del forat en metres:", .left = 2880, .top = 1200, .width = 1935, .height = 255, .tabIndex = 3, .backColor = rt::sys::HighlightText, .font = {"MS Sans Serif", 8.25f}}};
     rt::Label lblAltura{*this, {.name = "lblAltura", .caption = "Altura del líquid en metres:", .left = 120, .top = 1200, .width = 1935, .height = 255, .tabIndex = 1, .backColor = rt::sys::HighlightText, .font = {"MS Sans Serif", 8.25f}}};
     rt::Label lblTorricelli{*this, {.name = "lblTorricelli", .caption = "EQUACIÓ DE TORRICELLI", .left = 840, .top = 480, .width = 3375, .height = 375, .tabIndex = 0, .backColor = rt::sys::TitleBarText, .foreColor = rt::RGB(192, 0, 0), .font = {"Arial", 12, true}}};
-    rt::Image imgDipositInicial{*this, {.name = "imgDipositInicial", .left = 360, .top = 4200, .width = 9000, .height = 4500, .picture = ":/torricelli/diposit.svg", .description = "Un dipòsit ple de líquid amb un forat a la paret dreta: el raig surt pel forat i cau a terra. Fletxes marquen l'altura del forat i l'altura del nivell d'aigua."}};
+    rt::Image imgDipositInicial{*this, {.name = "imgDipositInicial", .left = 360, .top = 4200, .width = 9000, .height = 4500, .picture = ":/torricelli/diposit.svg", .description = "Un dipòsit ple de líquid amb un forat a la paret dreta: el raig surt pel forat i cau a terra. Dues fletxes marquen l'altura del forat i la del nivell de l'aigua."}};
     rt::LineControl Line2{*this, {.name = "Line2", .x1 = 2640, .y1 = 5400, .x2 = 2640, .y2 = 8000, .borderColor = kBlack, .borderWidth = 3}};
     rt::LineControl Line3{*this, {.name = "Line3", .x1 = 600, .y1 = 5400, .x2 = 600, .y2 = 8000, .borderColor = kBlack, .borderWidth = 3}};
     // clang-format on

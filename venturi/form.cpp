@@ -55,8 +55,8 @@ void frmVenturi::cmdSimular_Click()
     lblResultatEscala.setCaption(shortNumber(delta) + " mm");
     cmdCalcular.setEnabled(false);
     const QString gap = QString::fromStdString(shortNumber(delta)).trimmed();
-    describeDrawing(QStringLiteral("Tub ple d'aigua; les branques del manòmetre, separades %1 mm").arg(gap));
-    announce(QStringLiteral("Les branques del manòmetre s'han separat %1 mm").arg(gap));
+    describeDrawing(QStringLiteral("Tub ple d'aigua; diferència de nivell al manòmetre: %1 mm").arg(gap));
+    announce(QStringLiteral("El manòmetre marca una diferència de nivell de %1 mm").arg(gap));
 }
 
 // The filling, for a pressure difference of delta millimetres: the pipe

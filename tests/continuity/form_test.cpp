@@ -137,7 +137,7 @@ TEST_F(Continuity, SpeedsAndTheProfile)
     calculate(50, 20, 40, 200);
     EXPECT_EQ(speeds(), " 2.652 m/s| .663 m/s| .026 m/s");
     EXPECT_EQ(form->lastAnnouncement(), "Velocitat 1: 2.652 m/s. Velocitat 2: .663 m/s. Velocitat 3: .026 m/s.");
-    EXPECT_EQ(form->drawingDescription(), "Perfil de la canonada, amb trams de 20, 40 i 200 mm de diàmetre");
+    EXPECT_EQ(form->drawingDescription(), "Perfil de la canonada; diàmetres dels trams: 20, 40 i 200 mm");
     EXPECT_FALSE(visible("imgIniciCanonada"));
     EXPECT_TRUE(visible("imgContEquacions"));
     EXPECT_TRUE(simulationEnabled());

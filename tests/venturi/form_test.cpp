@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <QAccessible>
 #include <QApplication>
 #include <QScreen>
 #include <iostream>
@@ -133,7 +134,12 @@ TEST_F(Venturi, DesignTimeLayout)
 
 TEST_F(Venturi, CalculationDrawsTheScaleAndWritesTheResults)
 {
+    const auto spoken = [&] {
+        return QAccessible::queryAccessibleInterface(find(*form, "lblResultatCabal"))->text(QAccessible::Name);
+    };
+    EXPECT_EQ(spoken(), "El valor del cabal: sense calcular");
     calculate(250);
+    EXPECT_EQ(spoken(), "El valor del cabal és 250 litres/min");
     EXPECT_EQ(caption("lblCabalMàx"), "Cabal = 250 l/min");
     EXPECT_EQ(caption("lblResultatCabal"), " 250");
     EXPECT_EQ(caption("lblVelocitat1"), " .133");
@@ -141,7 +147,7 @@ TEST_F(Venturi, CalculationDrawsTheScaleAndWritesTheResults)
     EXPECT_EQ(caption("lblDiferènciaDePressions"), " 228");
     EXPECT_EQ(values().DiferènciaDePressions, 228);
     EXPECT_EQ(form->lastAnnouncement(),
-              "El valor del cabal és: 250 litres/min. Velocitat fluid en la canonada 1: .133 m/seg. Velocitat fluid en "
+              "El valor del cabal és 250 litres/min. Velocitat fluid en la canonada 1: .133 m/seg. Velocitat fluid en "
               "la canonada 2: 2.122 m/seg. Diferència de pressions: 228 mm.");
     ASSERT_EQ(calls.size(), 13u);
     std::vector<float> ticks;
@@ -168,7 +174,7 @@ TEST_F(Venturi, SimulationAt500LitresAMinute)
     EXPECT_EQ(top("shpTap2"), 5605);
     EXPECT_EQ(marks(), (std::vector<float>{7635, 5805}));
     EXPECT_EQ(caption("lblResultatEscala"), " 915 mm");
-    EXPECT_EQ(form->lastAnnouncement(), "Les branques del manòmetre s'han separat 915 mm.");
+    EXPECT_EQ(form->lastAnnouncement(), "El manòmetre marca una diferència de nivell de 915 mm.");
     EXPECT_FALSE(control<rt::Button>("cmdCalcular").Enabled());
     EXPECT_TRUE(control<rt::Button>("cmdSimular").Enabled());
     // The water fills every section up to its walls, the cones included.
