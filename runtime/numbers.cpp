@@ -160,6 +160,13 @@ std::string shortNumber(double value)
     return shortForm(value, 15);
 }
 
+std::string sentenceNumber(float value)
+{
+    std::string text = value < 0 ? "-" : "";
+    text += numberText(value, 7, ",", true);
+    return text;
+}
+
 std::string integerText(long long value)
 {
     char buffer[24];

@@ -15,6 +15,11 @@ std::string shortNumber(float value);
 // The same for a double-precision result, with 15 significant digits.
 std::string shortNumber(double value);
 
+// A single-precision result as the program's own sentences say it, in
+// Catalan: its short form's digits with a zero before the decimal comma
+// ("0,5", "8,03", "-0,25"), never read as "punt cinc".
+std::string sentenceNumber(float value);
+
 // Plain integer text of value labels: "10", "-3"; no leading blank.
 std::string integerText(long long value);
 

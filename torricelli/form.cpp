@@ -13,7 +13,7 @@ namespace {
 // A height of the drawing as the pupil typed it, in metres.
 QString metres(float twips)
 {
-    return QString::fromStdString(shortNumber(twips / kTwipsPerMetre)).trimmed();
+    return QString::fromStdString(sentenceNumber(twips / kTwipsPerMetre));
 }
 
 }  // namespace
@@ -150,8 +150,8 @@ void frmTorricelli::BuidarRecipient()
             LineTo(2630 + 500 * s, k - H, kWhite);
         }
     }
-    describeDrawing(QStringLiteral("Dipòsit buidat fins al forat, a %1 m; el raig arriba a %2 m")
-                        .arg(metres(H), QString::fromStdString(shortNumber(r.distance)).trimmed()));
+    describeDrawing(QStringLiteral("Dipòsit buidat fins al forat, a %1 m; el raig arriba a %2 m de la paret")
+                        .arg(metres(H), QString::fromStdString(sentenceNumber(r.distance))));
     announce(QStringLiteral("El dipòsit s'ha buidat fins a l'altura del forat, %1 m").arg(metres(H)));
 }
 

@@ -54,7 +54,7 @@ void frmVenturi::cmdSimular_Click()
     Omplir(delta);
     lblResultatEscala.setCaption(shortNumber(delta) + " mm");
     cmdCalcular.setEnabled(false);
-    const QString gap = QString::fromStdString(shortNumber(delta)).trimmed();
+    const QString gap = QString::fromStdString(sentenceNumber(delta));
     describeDrawing(QStringLiteral("Tub ple d'aigua; diferència de nivell al manòmetre: %1 mm").arg(gap));
     announce(QStringLiteral("El manòmetre marca una diferència de nivell de %1 mm").arg(gap));
 }

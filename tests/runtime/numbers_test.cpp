@@ -96,6 +96,12 @@ TEST_P(InLocale, DecimalTextShortestFormWithTheGivenSeparator)
         {2.3, ".", "2.3"}, {0.7, ",", "0,7"}, {19.9, ".", "19.9"}, {-1.5, ".", "-1.5"}, {1e20, ".", "1E+20"},
     };
     for (const auto& c : cases) EXPECT_EQ(decimalText(c.value, c.point), c.text) << c.value;
+    // The program's own sentences: the short form's digits, in Catalan.
+    const struct {
+        float value;
+        const char* text;
+    } spoken[] = {{0.5f, "0,5"}, {8.03f, "8,03"}, {-0.25f, "-0,25"}, {5, "5"}, {0, "0"}, {0.45f, "0,45"}};
+    for (const auto& c : spoken) EXPECT_EQ(sentenceNumber(c.value), c.text) << c.value;
     // Every density the scroll bar gives comes out with one decimal at most.
     for (int v = 0; v <= 200; ++v) {
         const std::string text = decimalText(v / 10.0, ".");

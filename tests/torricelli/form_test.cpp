@@ -114,13 +114,15 @@ TEST_F(Torricelli, ClickingATextBoxHidesTheTankPicture)
 
 TEST_F(Torricelli, ResultsOfTheWorkedExamples)
 {
+    // The sentences say the heights and the reach in Catalan numbers.
     const struct {
-        const char *liquid, *hole, *speed, *distance, *below, *time;
+        const char *liquid, *hole, *speed, *distance, *below, *time, *holeSaid, *reachSaid;
     } cases[] = {
-        {"2", "1", " 4.43 m/s", " 2 m", " 2 metres", " .45 segons"},
-        {"10", "5", " 9.9 m/s", " 10 m", " 10 metres", " 1.01 segons"},
-        {"10", "0", " 14 m/s", " 0 m", " 0 metres", " 0 segons"},
-        {"4", "4", " 0 m/s", " 0 m", " 0 metres", " .9 segons"},
+        {"2", "1", " 4.43 m/s", " 2 m", " 2 metres", " .45 segons", "1", "2"},
+        {"10", "5", " 9.9 m/s", " 10 m", " 10 metres", " 1.01 segons", "5", "10"},
+        {"10", "0", " 14 m/s", " 0 m", " 0 metres", " 0 segons", "0", "0"},
+        {"4", "4", " 0 m/s", " 0 m", " 0 metres", " .9 segons", "4", "0"},
+        {"2", ".5", " 5.42 m/s", " 1.73 m", " 1.73 metres", " .32 segons", "0,5", "1,73"},
     };
     for (const auto& c : cases) {
         click(*form, "cmdEsborrar");
@@ -132,9 +134,10 @@ TEST_F(Torricelli, ResultsOfTheWorkedExamples)
                   QString("Velocitat màxima de sortida del líquid: %1. Distància màxima que arriba el raig de líquid: "
                           "%2. Temps transcorregut en caure el raig des de que surt del dipòsit: %3. El dipòsit s'ha "
                           "buidat fins a l'altura del forat, %4 m.")
-                      .arg(shown(c.speed), shown(c.distance), shown(c.time), c.hole));
+                      .arg(shown(c.speed), shown(c.distance), shown(c.time), c.holeSaid));
         EXPECT_EQ(form->drawingDescription(),
-                  QString("Dipòsit buidat fins al forat, a %1 m; el raig arriba a %2").arg(c.hole, shown(c.distance)));
+                  QString("Dipòsit buidat fins al forat, a %1 m; el raig arriba a %2 m de la paret")
+                      .arg(c.holeSaid, c.reachSaid));
         EXPECT_EQ(caption("lblRespostaVelocitat"), c.speed) << c.liquid << "/" << c.hole;
         EXPECT_EQ(caption("lblRespostaEspaiRecorregut"), c.distance);
         EXPECT_EQ(caption("lblDistància"), c.below);
