@@ -132,8 +132,9 @@ void frmCabal::cmdSimular_Click()
     const Values& v = values_;
     // Columns of dots 5 units apart, 10 twips between dots, out from the
     // centre line to each side; the transitions widen step by step.
+    long dots = 0;
     const auto column = [&](int x, int n) {
-        for (int i = 1; i <= n; i += 10) {
+        for (int i = 1; i <= n; i += 10, dots += 2) {
             const auto px = static_cast<float>(x);
             Line(px, kCentre + static_cast<float>(i), px, kCentre + static_cast<float>(i), kFluid);
             Line(px, kCentre - static_cast<float>(i), px, kCentre - static_cast<float>(i), kFluid);
@@ -152,6 +153,11 @@ void frmCabal::cmdSimular_Click()
         column(x, transitionLimit(v.Diametre2, a));
     }
     for (int x = kSection3; x <= kEnd; x += 5) column(x, straightLimit(v.Diametre3));
+    // Said as it happened: a pipe too narrow to hold a dot shows no fluid.
+    if (dots == 0) {
+        announce(QStringLiteral("La canonada és massa estreta per dibuixar-hi el fluid"));
+        return;
+    }
     describeDrawing(QStringLiteral("Canonada plena de fluid; %1").arg(sections()));
     announce(QStringLiteral("La canonada s'ha omplert de fluid"));
 }

@@ -189,6 +189,8 @@ TEST_F(Continuity, AnInputAtZeroWarnsAndDiscardsTheOthers)
         calls.clear();
         click(*form, "cmdSimular");
         EXPECT_TRUE(calls.empty()) << "nothing to fill";
+        EXPECT_EQ(form->lastAnnouncement(), "La canonada és massa estreta per dibuixar-hi el fluid.");
+        EXPECT_TRUE(form->drawingDescription().startsWith("Perfil de la canonada"));
     }
     // A valid calculation clears the warning but leaves the equations hidden.
     calculate(50, 20, 20, 20);

@@ -207,6 +207,7 @@ TEST_F(Pascal, EsborrarBringsThePressToRest)
     set("HSBDiàmetreÈmbol2", 600);
     click(*form, "cmdCalcular");
     click(*form, "cmdEsborrar");
+    EXPECT_EQ(form->lastAnnouncement(), "Dades esborrades.");
     EXPECT_EQ(caption("lblUnitatsForça"), "10 Newtons");
     EXPECT_EQ(caption("lblUnitatsDiàmetre2"), "200 mm");
     EXPECT_EQ(caption("lblPressioResultant"), "");
