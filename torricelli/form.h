@@ -38,7 +38,7 @@ private:
     Values& values_;
 
     // clang-format off
-    rt::PictureBox PicEquacions{*this, {.name = "PicEquacions", .left = 7440, .top = 4920, .width = 3855, .height = 2895, .tabIndex = 19, .backColor = rt::sys::Window, .picture = ":/torricelli/equacions.svg", .description = "v = arrel quadrada de 2·g·(hl − hf); e = 1/2·g·t². v = velocitat del fluid (m/s); g = gravetat (m/s²); hl = altura del nivell del líquid (m); hf = altura del nivell del forat (m); t = temps (seg)"}};
+    rt::PictureBox PicEquacions{*this, {.name = "PicEquacions", .left = 7440, .top = 4920, .width = 3855, .height = 2895, .tabIndex = 19, .backColor = rt::sys::Window, .picture = ":/torricelli/equacions.svg", .description = "v = arrel quadrada de 2·g·(hl − hf); e = 1/2·g·t². v = velocitat del fluid (m/s); g = gravetat (m/s²); hl = altura del nivell del líquid (m); hf = altura del nivell del forat (m); t = temps (seg)."}};
     rt::Button cmdSortir{*this, {.name = "cmdSortir", .caption = "&Sortir", .left = 10320, .top = 1080, .width = 1095, .height = 495, .tabIndex = 11, .font = {"MS Sans Serif", 8.25f}}};
     rt::Button cmdEsborrar{*this, {.name = "cmdEsborrar", .caption = "&Esborrar", .left = 9120, .top = 1080, .width = 1095, .height = 495, .tabIndex = 10, .font = {"MS Sans Serif", 8.25f}}};
     rt::Button cmdBuidar{*this, {.name = "cmdBuidar", .caption = "&Buidar", .left = 7800, .top = 1080, .width = 1215, .height = 495, .tabIndex = 6, .font = {"MS Sans Serif", 8.25f}}};
