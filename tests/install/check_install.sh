@@ -32,6 +32,7 @@ fi
 grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" || fail "the metadata names another entry"
 grep -q "<binary>$program</binary>" "$metainfo" || fail "the metadata names another program"
 zcat "$prefix/share/man/man1/$program.1.gz" | grep -q '^\.TH ONDARELL 1' || fail "no manual page"
+zcat "$prefix/share/man/ca/man1/$program.1.gz" | grep -q '^\.SH DESCRIPCIÓ' || fail "no manual page in Catalan"
 grep -q 'GNU GENERAL PUBLIC LICENSE' "$prefix/share/doc/ondarell/LICENSE" || fail "no licence"
 grep -q 'SIL OPEN FONT LICENSE' "$prefix/share/doc/ondarell/OFL.txt" || fail "no font licence"
 
