@@ -13,8 +13,9 @@ using namespace rt;
 frmArquímedes::frmArquímedes(Values& values)
     : Form({.name = "frmArquímedes",
             .caption = "Principi d'Arquímedes",
-            .description = "Un recipient a l'aigua, omplert amb un producte de l'altura i la densitat que trieu, puja, "
-                           "baixa o es manté segons si l'empenta és més gran, més petita o igual que el seu pes.",
+            .description = "Un recipient submergit a l'aigua s'omple fins a l'altura que trieu amb un producte de la "
+                           "densitat que trieu; puja, baixa o es manté segons si l'empenta és més gran, més petita "
+                           "o igual que el seu pes.",
             .backColor = sys::TitleBarText}),
       values_(values)
 {
@@ -47,8 +48,8 @@ void frmArquímedes::Càlcul()
     shpAlturaLíquid.setFillStyle(FillStyle::Solid);
     shpAlturaLíquid.setHeight(coverHeight(h));
     shpVaixell.setFillColor(kProduct);
-    const QString filled =
-        QStringLiteral("Recipient omplert amb %1 i densitat %2").arg(lblAlturaL.Caption(), lblDensitatValor.Caption());
+    const QString filled = QStringLiteral("Recipient omplert fins a %1 amb un producte de densitat %2")
+                               .arg(lblAlturaL.Caption(), lblDensitatValor.Caption());
     shpVaixell.setAccessibleName(filled);
     announce(filled);
 }
@@ -102,7 +103,7 @@ void frmArquímedes::cmdIniciarMoviment_Click()
     }
     lblPesProducte.setCaption(resultText(F));
     const char* ended = direction < 0   ? "El recipient ha pujat fins a la superfície"
-                        : direction > 0 ? "El recipient s'ha enfonsat fins al fons"
+                        : direction > 0 ? "El recipient ha baixat fins al fons"
                                         : "El recipient es manté a la mateixa altura";
     shpVaixell.setAccessibleName(direction < 0   ? QStringLiteral("Recipient surant a la superfície")
                                  : direction > 0 ? QStringLiteral("Recipient enfonsat al fons")

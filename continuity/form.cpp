@@ -38,8 +38,8 @@ std::int16_t transitionLimit(float diametre, float a)
 frmCabal::frmCabal(Values& values)
     : Form({.name = "frmCabal",
             .caption = "Equació de continuïtat",
-            .description = "Un mateix cabal passa per una canonada de tres trams dels diàmetres que trieu; es calcula "
-                           "la velocitat del fluid en cada tram.",
+            .description = "Un mateix cabal passa per una canonada de tres trams; amb el cabal i els diàmetres que "
+                           "trieu es calcula la velocitat del fluid a cada tram.",
             .backColor = kBack}),
       values_(values)
 {

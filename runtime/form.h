@@ -112,8 +112,8 @@ struct FormProps {
 // The keys that change how large forms are shown, as a teacher finds them
 // in the menu's description and each window's help.
 inline constexpr const char* kZoomKeys =
-    "Ctrl+Més amplia la finestra, Ctrl+Menys la redueix i Ctrl+0 la torna al 100 %; F11 passa a pantalla completa i "
-    "en torna.";
+    "Ctrl+Més amplia la finestra, Ctrl+Menys la redueix i Ctrl+0 la torna al 100 %; F11 activa i desactiva la "
+    "pantalla completa.";
 
 class Form : public QWidget, public Container {
 public:

@@ -12,7 +12,8 @@ const char* message(Refusal refusal)
 {
     switch (refusal) {
     case Refusal::None: return "";
-    case Refusal::Negative: return "L'altura no pot ser negativa";
+    case Refusal::NegativeLiquid: return "L'altura del líquid no pot ser negativa";
+    case Refusal::NegativeHole: return "L'altura del forat no pot ser negativa";
     case Refusal::LiquidTooHigh: return "L'altura del líquid ha de ser inferior 10 metres";
     case Refusal::BelowHole: return "L'altura ha de ser superior a l'altura del forat";
     }
@@ -34,7 +35,7 @@ float toSingle(double value)
 Liquid readLiquid(const std::string& text)
 {
     const float metres = toSingle(rt::parseLeadingNumber(text));
-    if (metres < 0) return {0, Refusal::Negative};
+    if (metres < 0) return {0, Refusal::NegativeLiquid};
     if (metres > kHighestLiquid) return {0, Refusal::LiquidTooHigh};
     return {metres * kTwipsPerMetre, Refusal::None};
 }
@@ -43,7 +44,7 @@ Hole readHole(const std::string& text, float liquidTwips)
 {
     const double metres = rt::parseLeadingNumber(text);
     const float twips = toSingle(metres * kTwipsPerMetre);
-    if (twips < 0) return {0, Refusal::Negative};
+    if (twips < 0) return {0, Refusal::NegativeHole};
     // A hole typed at the liquid's own height lies at it: reckoned in
     // double precision its twips can come out a float's step above the
     // liquid's, reckoned in single (8.03, 8.07, 0.251...).

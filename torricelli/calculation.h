@@ -11,7 +11,7 @@ inline constexpr float kHighestLiquid = 10;  // metres
 
 // What a typed height comes to: accepted, or refused with the message the
 // form writes into its warning line.
-enum class Refusal { None, Negative, LiquidTooHigh, BelowHole };
+enum class Refusal { None, NegativeLiquid, NegativeHole, LiquidTooHigh, BelowHole };
 const char* message(Refusal refusal);
 
 struct Liquid {

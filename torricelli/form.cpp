@@ -21,8 +21,9 @@ QString metres(float twips)
 frmTorricelli::frmTorricelli(Values& values)
     : Form({.name = "frmTorricelli",
             .caption = "Teorema de Torricelli",
-            .description = "Un dipòsit s'omple de líquid fins a l'altura que escriviu i es buida per un forat a "
-                           "l'altura que escriviu; es calculen la velocitat, la distància i el temps del raig.",
+            .description = "Un dipòsit s'omple de líquid fins a l'altura que escriviu i es buida per un forat "
+                           "situat a l'altura que indiqueu; es calculen la velocitat de sortida, la distància a què "
+                           "arriba el raig i el temps de caiguda.",
             .backColor = sys::TitleBarText,
             .font = {"MS Sans Serif", 13.5f}}),
       values_(values)

@@ -12,7 +12,7 @@ frmVenturi::frmVenturi(Values& values)
     : Form({.name = "frmVenturi",
             .caption = "Efecte Venturi",
             .description = "Un tub de Venturi amb un manòmetre d'aigua: per al cabal que trieu es calculen les "
-                           "velocitats en les dues canonades i la diferència de pressions.",
+                           "velocitats a les dues canonades i la diferència de pressions.",
             .left = 2175,
             .top = 1695}),
       values_(values)

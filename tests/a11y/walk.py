@@ -373,7 +373,7 @@ if frame is not None:
         check(wait_for(lambda: "1" in density.name and "5 kg/dm3" in density.name),
               "the density bar says %r" % density.name)
     key("alt+o")
-    announced("Recipient omplert amb 5 m")
+    announced("Recipient omplert fins a 5 m")
     option = named(frame, pyatspi.ROLE_RADIO_BUTTON, "E < F, baixa")
     check(option is not None, "no option 'E < F, baixa'")
     if option is not None:
@@ -460,7 +460,7 @@ for caption in RESULTS:
     check(any(line.startswith("'%s " % caption) for line in speech), "Orca did not say the window %r" % caption)
 for name in spoken_controls:
     check(name in spoken, "Orca did not say %r when it got the focus" % name)
-for sentence in ("Recipient omplert amb 5 m", "T'HAS EQUIVOCAT", "El recipient ha pujat fins a la superfície",
+for sentence in ("Recipient omplert fins a 5 m", "T'HAS EQUIVOCAT", "El recipient ha pujat fins a la superfície",
                  "L'altura del líquid ha de ser inferior 10 metres", "Dipòsit ple fins a 5 m",
                  "Velocitat màxima de sortida del líquid: 8.85 m/s", "El dipòsit s'ha buidat fins a l'altura del forat",
                  "Pressió: .1273885 MPascals", "L'èmbol 1 ha baixat i l'èmbol 2 ha pujat"):

@@ -220,7 +220,7 @@ TEST_F(Archimedes, TheMotionEndsAtTheSurfaceInPlaceOrAtTheBottom)
          "El recipient es manté a la mateixa altura."},
         {200, 10, 4400,
          "El pes del recipient és de  1960000 Newtons i l'empenta de l'aigua de 98.000 N; E < F, s'enfonsa",
-         "El recipient s'ha enfonsat fins al fons."},
+         "El recipient ha baixat fins al fons."},
     };
     for (const auto& c : cases) {
         click(*form, "cmdEsborrar");
@@ -310,7 +310,7 @@ TEST_F(Archimedes, UsableFromTheKeyboardAndReadAloud)
     } spoken[] = {
         {"HSBDensitat", "Densitat: 0 kg/dm3"},
         {"HSBAlturaLíquid", "Altura producte afegit: 9 m"},
-        {"shpVaixell", "Recipient omplert amb 9 m i densitat 0 kg/dm3"},
+        {"shpVaixell", "Recipient omplert fins a 9 m amb un producte de densitat 0 kg/dm3"},
         {"lblAlturaL", "9 m"},
         {"cmdIniciarMoviment", "Iniciar Moviment"},
     };

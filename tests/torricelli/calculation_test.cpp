@@ -40,13 +40,13 @@ TEST(TorricelliReading, LiquidHeights)
         {"", 0, Refusal::None},
         {"&H5", 2500, Refusal::None},
         {"0.5E1", 2500, Refusal::None},
-        {"-1", 0, Refusal::Negative},
-        {"-0.001", 0, Refusal::Negative},
+        {"-1", 0, Refusal::NegativeLiquid},
+        {"-0.001", 0, Refusal::NegativeLiquid},
         {"1E39", 0, Refusal::LiquidTooHigh},
-        {"-1E39", 0, Refusal::Negative},
+        {"-1E39", 0, Refusal::NegativeLiquid},
         {"9E99", 0, Refusal::LiquidTooHigh},
         {"1E400", 0, Refusal::LiquidTooHigh},
-        {"-1E400", 0, Refusal::Negative},
+        {"-1E400", 0, Refusal::NegativeLiquid},
         {"1E-400", 0, Refusal::None},
     };
     for (const auto& c : cases) {
@@ -71,12 +71,12 @@ TEST(TorricelliReading, HoleHeightsAgainstTheLiquid)
         {"0.1", 0, 0, Refusal::BelowHole},  // before any filling
         {"0", 0, 0, Refusal::None},
         {"x", 0, 0, Refusal::None},
-        {"-1", 1000, 0, Refusal::Negative},
+        {"-1", 1000, 0, Refusal::NegativeHole},
         {"1E39", 5000, 0, Refusal::BelowHole},
-        {"-1E39", 5000, 0, Refusal::Negative},
+        {"-1E39", 5000, 0, Refusal::NegativeHole},
         {"9E99", 5000, 0, Refusal::BelowHole},
         {"1E400", 5000, 0, Refusal::BelowHole},
-        {"-1E400", 5000, 0, Refusal::Negative},
+        {"-1E400", 5000, 0, Refusal::NegativeHole},
     };
     for (const auto& c : cases) {
         const Hole h = readHole(c.text, c.liquid);
@@ -89,7 +89,8 @@ TEST(TorricelliReading, Messages)
 {
     EXPECT_STREQ(message(Refusal::LiquidTooHigh), "L'altura del líquid ha de ser inferior 10 metres");
     EXPECT_STREQ(message(Refusal::BelowHole), "L'altura ha de ser superior a l'altura del forat");
-    EXPECT_STREQ(message(Refusal::Negative), "L'altura no pot ser negativa");
+    EXPECT_STREQ(message(Refusal::NegativeLiquid), "L'altura del líquid no pot ser negativa");
+    EXPECT_STREQ(message(Refusal::NegativeHole), "L'altura del forat no pot ser negativa");
     EXPECT_STREQ(message(Refusal::None), "");
 }
 

@@ -173,17 +173,23 @@ TEST_F(Torricelli, RefusedHeightsWarnEmptyTheirBoxAndZeroBothValues)
 {
     const char* tooHigh = "L'altura del líquid ha de ser inferior 10 metres";
     const char* belowHole = "L'altura ha de ser superior a l'altura del forat";
-    const char* negative = "L'altura no pot ser negativa";
+    const char* negativeLiquid = "L'altura del líquid no pot ser negativa";
+    const char* negativeHole = "L'altura del forat no pot ser negativa";
     const struct {
         const char *liquid, *hole;
         const char* warning;
         const char* emptied;  // the box that was emptied
     } cases[] = {
-        {"10.01", nullptr, tooHigh, "txtAlturaLíquid"}, {" 2 5", nullptr, tooHigh, "txtAlturaLíquid"},
-        {"1E39", nullptr, tooHigh, "txtAlturaLíquid"},  {"9E99", nullptr, tooHigh, "txtAlturaLíquid"},
-        {"-1", nullptr, negative, "txtAlturaLíquid"},   {"-1E39", nullptr, negative, "txtAlturaLíquid"},
-        {"2", "3", belowHole, "txtAlturaForat"},        {"2", "1E39", belowHole, "txtAlturaForat"},
-        {"2", "-0.5", negative, "txtAlturaForat"},      {"2", "-1E400", negative, "txtAlturaForat"},
+        {"10.01", nullptr, tooHigh, "txtAlturaLíquid"},
+        {" 2 5", nullptr, tooHigh, "txtAlturaLíquid"},
+        {"1E39", nullptr, tooHigh, "txtAlturaLíquid"},
+        {"9E99", nullptr, tooHigh, "txtAlturaLíquid"},
+        {"-1", nullptr, negativeLiquid, "txtAlturaLíquid"},
+        {"-1E39", nullptr, negativeLiquid, "txtAlturaLíquid"},
+        {"2", "3", belowHole, "txtAlturaForat"},
+        {"2", "1E39", belowHole, "txtAlturaForat"},
+        {"2", "-0.5", negativeHole, "txtAlturaForat"},
+        {"2", "-1E400", negativeHole, "txtAlturaForat"},
     };
     for (const auto& c : cases) {
         click(*form, "cmdEsborrar");
@@ -203,7 +209,7 @@ TEST_F(Torricelli, RefusedHeightsWarnEmptyTheirBoxAndZeroBothValues)
     }
     // "&Buidar" does not clear the warning; "&Omplir" does.
     empty("0");
-    EXPECT_EQ(caption("lblAvis"), QString::fromUtf8(negative));
+    EXPECT_EQ(caption("lblAvis"), QString::fromUtf8(negativeHole));
     fill("1");
     EXPECT_EQ(caption("lblAvis"), "");
 }
