@@ -303,11 +303,11 @@ HScrollBar::HScrollBar(Container& container, const Props& props)
     b.setFocusPolicy(Qt::StrongFocus);
     shown_ = props.value;
     QObject::connect(&b, &QScrollBar::valueChanged, [this] {
-        if (!settingValue_) movedFromOutside();
+        if (!settingValue_) movedFromOutside(false);
     });
 }
 
-void HScrollBar::movedFromOutside()
+void HScrollBar::movedFromOutside(bool byAssistiveTool)
 {
     if (waitsForHandler<int>(
             widget(), shown_, Value(), [this](int v) { bar().setValue(v); }, [this](int v) { setValue(v); }))
@@ -315,7 +315,7 @@ void HScrollBar::movedFromOutside()
     shown_ = Value();
     if (!change_) {
         notifyNameChanged(widget());
-    } else if (byAssistiveTool_) {
+    } else if (byAssistiveTool) {
         Runtime::instance().dispatchLater(&widget(), [this] { runChange(); });
     } else {
         Runtime::instance().dispatch(&widget(), [this] { runChange(); });
@@ -324,9 +324,10 @@ void HScrollBar::movedFromOutside()
 
 void HScrollBar::moveFromOutside(int value)
 {
-    byAssistiveTool_ = true;
-    bar().setValue(value);
-    byAssistiveTool_ = false;
+    settingValue_ = true;
+    bar().setValue(value);  // within the range, as the bar keeps it
+    settingValue_ = false;
+    if (Value() != shown_) movedFromOutside(true);
 }
 
 void HScrollBar::runChange()

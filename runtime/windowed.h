@@ -74,11 +74,11 @@ public:
 private:
     QScrollBar& bar() const;
     void runChange();
-    // A new value that is not the program's.
-    void movedFromOutside();
+    // A new value that is not the program's: the pupil's, or an assistive
+    // tool's, whose Change handler runs once the tool has its answer.
+    void movedFromOutside(bool byAssistiveTool);
     std::function<void()> change_;
     bool settingValue_ = false;
-    bool byAssistiveTool_ = false;
     int shown_;  // the value before the last change
     const char* valueLabelName_;
     const Label* valueLabel_ = nullptr;
