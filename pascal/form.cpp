@@ -90,7 +90,6 @@ void frmPascal::Netejar()
     lblPressioResultant.setCaption("");
     lblPes1.setCaption("Força Aplicada");
     lblPes2.setCaption("Força Resultant");
-    unannounce(lblPes2);
     announce(QStringLiteral("Dades esborrades"));
     shpPes1.setTop(2500);
     shpPes2.setTop(3960);

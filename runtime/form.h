@@ -181,8 +181,6 @@ public:
     // Said once the running handler ends (at once outside one): a result
     // with its caption and unit, a warning, how an animation ended.
     void announce(const Label& label);
-    // A result label written back to its caption at rest says nothing.
-    void unannounce(const Label& label) { std::erase(heard_, &label); }
     void announce(const QString& sentence);
     void announce(const std::string& sentence) { announce(QString::fromStdString(sentence)); }
     // Says what was announced since the last time, as one message.

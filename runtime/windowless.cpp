@@ -125,6 +125,7 @@ private:
 Label::Label(Container& container, const Props& props)
     : Control(container, props, new View(*this), Kind::Windowless),
       caption_(QString::fromUtf8(props.caption)),
+      designCaption_(caption_),
       captionName_(props.captionLabel),
       unitName_(props.unitLabel),
       announced_(props.announced || props.captionLabel != nullptr),
@@ -200,8 +201,9 @@ Label::TextLayout Label::textLayout() const
 
 void Label::setCaption(const QString& caption)
 {
-    // A result written again is said again: the pupil asked for it.
-    if (announced_ && !caption.trimmed().isEmpty()) form().announce(*this);
+    // A result written again is said again: the pupil asked for it. A label
+    // put back to its design-time caption ("Força Resultant") is no result.
+    if (announced_ && !caption.trimmed().isEmpty() && caption != designCaption_) form().announce(*this);
     if (!setShown(caption_, caption)) return;
     notifyNameChanged(widget());
     if (labelFor_ != nullptr) notifyNameChanged(labelFor_->widget());

@@ -53,6 +53,7 @@ private:
     class View;
     friend class View;
     QString caption_;
+    const QString designCaption_;
     const char* captionName_;
     const char* unitName_;
     Label* captionLabel_ = nullptr;
