@@ -132,9 +132,10 @@ void frmCabal::cmdSimular_Click()
     const Values& v = values_;
     // Columns of dots 5 units apart, 10 twips between dots, out from the
     // centre line to each side; the transitions widen step by step.
-    long dots = 0;
+    bool drawn = false;
     const auto column = [&](int x, int n) {
-        for (int i = 1; i <= n; i += 10, dots += 2) {
+        for (int i = 1; i <= n; i += 10) {
+            drawn = true;
             const auto px = static_cast<float>(x);
             Line(px, kCentre + static_cast<float>(i), px, kCentre + static_cast<float>(i), kFluid);
             Line(px, kCentre - static_cast<float>(i), px, kCentre - static_cast<float>(i), kFluid);
@@ -154,7 +155,7 @@ void frmCabal::cmdSimular_Click()
     }
     for (int x = kSection3; x <= kEnd; x += 5) column(x, straightLimit(v.Diametre3));
     // Said as it happened: a pipe too narrow to hold a dot shows no fluid.
-    if (dots == 0) {
+    if (!drawn) {
         announce(QStringLiteral("La canonada és massa estreta per dibuixar-hi el fluid"));
         return;
     }

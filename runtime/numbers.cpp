@@ -160,11 +160,21 @@ std::string shortNumber(double value)
     return shortForm(value, 15);
 }
 
-std::string sentenceNumber(float value)
+namespace {
+
+// A number with its sign and a zero before the point.
+std::string signedText(double value, int precision, std::string_view point)
 {
     std::string text = value < 0 ? "-" : "";
-    text += numberText(value, 7, ",", true);
+    text += numberText(value, precision, point, true);
     return text;
+}
+
+}  // namespace
+
+std::string sentenceNumber(float value)
+{
+    return signedText(value, 7, ",");
 }
 
 std::string integerText(long long value)
@@ -175,9 +185,7 @@ std::string integerText(long long value)
 
 std::string decimalText(double value, std::string_view decimalPoint)
 {
-    std::string text = value < 0 ? "-" : "";
-    text += numberText(value, 15, decimalPoint, true);
-    return text;
+    return signedText(value, 15, decimalPoint);
 }
 
 double parseLeadingNumber(std::string_view text)

@@ -48,8 +48,9 @@ Hole readHole(const std::string& text, float liquidTwips)
     // A hole typed at the liquid's own height lies at it: reckoned in
     // double precision its twips can come out a float's step above the
     // liquid's, reckoned in single (8.03, 8.07, 0.251...).
-    if (liquidTwips < twips && toSingle(metres) * kTwipsPerMetre == liquidTwips) return {liquidTwips, Refusal::None};
-    if (liquidTwips < twips) return {0, Refusal::BelowHole};
+    if (liquidTwips < twips)
+        return toSingle(metres) * kTwipsPerMetre == liquidTwips ? Hole{liquidTwips, Refusal::None}
+                                                                : Hole{0, Refusal::BelowHole};
     return {twips, Refusal::None};
 }
 
