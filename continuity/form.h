@@ -62,7 +62,7 @@ private:
     rt::Button cmdSortir{*this, {.name = "cmdSortir", .caption = "&Sortir", .left = 9360, .top = 1920, .width = 1215, .height = 495, .tabIndex = 7}};
     // The equations lie over the warning line.
     rt::Label lblEquacionsEmprades{*this, {.name = "lblEquacionsEmprades", .caption = "EQUACIONS EMPRADES", .left = 4920, .top = 2640, .width = 4575, .height = 375, .backColor = kBack, .foreColor = kRed, .font = {"Arial", 12, true}, .alignment = rt::Align::Center}};
-    rt::Image imgContEquacions{*this, {.name = "imgContEquacions", .left = 3840, .top = 3000, .width = 6840, .height = 675, .picture = ":/continuity/equacions.svg", .description = "Q = A1·v1 = A2·v2 = A3·v3; Q = cabal en (l/min); Ax = seccions de les canonades; vx = velocitats del fluid en cada secció."}};
+    rt::Image imgContEquacions{*this, {.name = "imgContEquacions", .left = 3840, .top = 3000, .width = 6840, .height = 675, .picture = ":/continuity/equacions.svg", .description = "Q = A1 per v1 = A2 per v2 = A3 per v3; Q = cabal (l/min); Ax = seccions de les canonades; vx = velocitats del fluid en cada secció."}};
     rt::Label lblResultats{*this, {.name = "lblResultats", .caption = "Resultats de les velocitats del fluid en cada tram", .left = 480, .top = 2760, .width = 2775, .height = 495, .backColor = kBack, .foreColor = rt::sys::Highlight, .font = {"MS Sans Serif", 9.75f, true}}};
     rt::Label lblAvis{*this, {.name = "lblAvis", .caption = "", .left = 3840, .top = 2880, .width = 7215, .height = 615, .backColor = kBack, .foreColor = rt::RGB(0, 128, 0), .font = {"MS Sans Serif", 13.5f}, .announced = true}};
     rt::Label lblVelocitat1{*this, {.name = "lblVelocitat1", .caption = "Velocitat 1:", .left = 720, .top = 3360, .width = 975, .height = 255, .backColor = kBack}};

@@ -74,8 +74,10 @@ void frmPascal::placeStopValve(bool open)
         Line20.setEnds(4560, 7200, 5040, 7200);
         Line19.setEnds(4560, 6960, 5040, 6960);
         shpVàlvulaDePas.setBackStyle(BackStyle::Opaque);
+        shpVàlvulaDePas.setAccessibleName(QStringLiteral("Vàlvula de pas oberta"));
     } else {
         shpVàlvulaDePas.setBackStyle(BackStyle::Transparent);
+        shpVàlvulaDePas.setAccessibleName(QStringLiteral("Vàlvula de pas tancada"));
         Line20.setEnds(4900, 6840, 4900, 7320);
         Line19.setEnds(4700, 6840, 4700, 7320);
     }

@@ -50,7 +50,7 @@ private:
     rt::Image imgFletxesAvall{*this, {.name = "imgFletxesAvall", .left = 840, .top = 3000, .width = 1425, .height = 300, .picture = ":/pascal/avall.svg", .description = "Fletxes avall: la força aplicada empeny l'èmbol 1."}};
     rt::Label lblTítolEquacions{*this, {.name = "lblTítolEquacions", .caption = "EQUACIONS EMPRADES", .left = 3240, .top = 4200, .width = 2775, .height = 255, .tabIndex = 20, .backColor = rt::sys::HighlightText, .foreColor = rt::RGB(255, 0, 0), .font = {"Arial", 9.75f, true}, .alignment = rt::Align::Center}};
     rt::Label lblPressioResultant{*this, {.name = "lblPressioResultant", .caption = "", .left = 9360, .top = 1080, .width = 1095, .height = 255, .tabIndex = 19, .backColor = rt::sys::TitleBarText, .foreColor = rt::RGB(0, 0, 255), .font = {"Arial", 9.75f}, .border = true, .captionLabel = "lblPressió", .unitLabel = "lblUnitatsPressió"}};
-    rt::Image imgPasEquacions{*this, {.name = "imgPasEquacions", .left = 3360, .top = 4560, .width = 2745, .height = 2010, .picture = ":/pascal/equacions.svg", .description = "P = F / A1 = R / A2. P = pressió del líquid (Pa); F = força aplicada (N); R = força resultant (N); A1 i A2 = seccions (m²)."}};
+    rt::Image imgPasEquacions{*this, {.name = "imgPasEquacions", .left = 3360, .top = 4560, .width = 2745, .height = 2010, .picture = ":/pascal/equacions.svg", .description = "P = F entre A1 = R entre A2. P = pressió del líquid (Pa); F = força aplicada (N); R = força resultant (N); A1 i A2 = seccions (m²)."}};
     rt::Label lblPes2{*this, {.name = "lblPes2", .caption = "Força Resultant", .left = 7920, .top = 4200, .width = 2295, .height = 255, .tabIndex = 11, .backColor = kWeight, .foreColor = rt::sys::HighlightText, .font = {"Arial", 9.75f}, .alignment = rt::Align::Center, .announced = true}};
     rt::Label lblPes1{*this, {.name = "lblPes1", .caption = "Força Aplicada", .left = 840, .top = 2640, .width = 1575, .height = 255, .tabIndex = 10, .backColor = kWeight, .foreColor = rt::sys::HighlightText, .font = {"Arial", 9}, .alignment = rt::Align::Center}};
     rt::Shape shpPes2{*this, {.name = "shpPes2", .left = 6840, .top = 3960, .width = 4335, .height = 735, .backColor = kWeight, .shape = rt::ShapeKind::RoundedRectangle, .accessibleName = "Pes 2"}};
@@ -65,7 +65,7 @@ private:
     rt::LineControl Line21{*this, {.name = "Line21", .x1 = 3720, .y1 = 7560, .x2 = 5760, .y2 = 7560, .borderWidth = 3}};
     rt::LineControl Line20{*this, {.name = "Line20", .x1 = 4900, .y1 = 6840, .x2 = 4900, .y2 = 7320, .borderWidth = 2}};
     rt::LineControl Line19{*this, {.name = "Line19", .x1 = 4700, .y1 = 6840, .x2 = 4700, .y2 = 7320, .borderWidth = 2}};
-    rt::Shape shpVàlvulaDePas{*this, {.name = "shpVàlvulaDePas", .left = 4560, .top = 6840, .width = 495, .height = 495, .backColor = kLiquid, .backStyle = rt::BackStyle::Transparent, .shape = rt::ShapeKind::Circle, .borderWidth = 2, .accessibleName = "Vàlvula de pas"}};
+    rt::Shape shpVàlvulaDePas{*this, {.name = "shpVàlvulaDePas", .left = 4560, .top = 6840, .width = 495, .height = 495, .backColor = kLiquid, .backStyle = rt::BackStyle::Transparent, .shape = rt::ShapeKind::Circle, .borderWidth = 2, .accessibleName = "Vàlvula de pas tancada"}};
     rt::LineControl Line18{*this, {.name = "Line18", .x1 = 3720, .y1 = 7200, .x2 = 4560, .y2 = 7200, .borderWidth = 2}};
     rt::LineControl Line17{*this, {.name = "Line17", .x1 = 3720, .y1 = 7560, .x2 = 3720, .y2 = 7200, .borderWidth = 2}};
     rt::LineControl Line16{*this, {.name = "Line16", .x1 = 6000, .y1 = 6960, .x2 = 6000, .y2 = 7560, .borderWidth = 2}};

@@ -223,10 +223,13 @@ void Label::link()
 
 QString Label::accessibleText() const
 {
-    if (captionLabel_ == nullptr) return shownText();
-    QString sentence = captionLabel_->shownText().trimmed();
-    if (sentence.endsWith(QLatin1Char(':'))) sentence.chop(1);
+    // What the value is of: its caption label, or else the name given to a
+    // value that stands alone in the picture (nothing while it shows none).
+    QString sentence = captionLabel_ != nullptr ? captionLabel_->shownText().trimmed() : Control::accessibleText();
     const QString value = shownText().trimmed();
+    if (sentence.isEmpty()) return shownText();
+    if (captionLabel_ == nullptr && value.isEmpty()) return {};
+    if (sentence.endsWith(QLatin1Char(':'))) sentence.chop(1);
     // A caption that ends in its verb ("El valor del cabal és:") takes the
     // value without a colon between them; without a value, what it names.
     const QString verb = QStringLiteral(" és");

@@ -4,6 +4,7 @@
 // uses them, and every drawing call the form makes.
 
 #include <gtest/gtest.h>
+#include <QAccessible>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QTest>
@@ -61,6 +62,11 @@ struct SimulatorTest : ::testing::Test {
         return form->template control<T>(name);
     }
     QString caption(const char* label) { return control<rt::Label>(label).Caption(); }
+    // What a screen reader reads for a control.
+    QString spoken(const char* name)
+    {
+        return QAccessible::queryAccessibleInterface(find(*form, name))->text(QAccessible::Name);
+    }
     QString text(const char* box) { return find<QLineEdit>(*form, box)->text(); }
     // As the pupil moves a scroll bar.
     void set(const char* bar, int value) { find<QScrollBar>(*form, bar)->setValue(value); }

@@ -20,13 +20,14 @@ struct Pascal : SimulatorTest<pascal::Instance> {
     {
         return shape("shpVàlvulaDePas").backStyle() == rt::BackStyle::Opaque && line("Line19").Y1() == 6960 &&
                line("Line19").Y2() == 6960 && line("Line20").Y1() == 7200 && line("Line20").X1() == 4560 &&
-               line("Line20").X2() == 5040;
+               line("Line20").X2() == 5040 && spoken("shpVàlvulaDePas") == QString::fromUtf8("Vàlvula de pas oberta");
     }
     bool stopValveClosed()
     {
         return shape("shpVàlvulaDePas").backStyle() == rt::BackStyle::Transparent && line("Line19").X1() == 4700 &&
                line("Line19").X2() == 4700 && line("Line19").Y1() == 6840 && line("Line19").Y2() == 7320 &&
-               line("Line20").X1() == 4900 && line("Line20").X2() == 4900;
+               line("Line20").X1() == 4900 && line("Line20").X2() == 4900 &&
+               spoken("shpVàlvulaDePas") == QString::fromUtf8("Vàlvula de pas tancada");
     }
     // The non-return valve: where the ball and the spring's points stand.
     std::vector<float> valve()

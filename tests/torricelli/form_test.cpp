@@ -141,6 +141,7 @@ TEST_F(Torricelli, ResultsOfTheWorkedExamples)
         EXPECT_EQ(caption("lblRespostaVelocitat"), c.speed) << c.liquid << "/" << c.hole;
         EXPECT_EQ(caption("lblRespostaEspaiRecorregut"), c.distance);
         EXPECT_EQ(caption("lblDistància"), c.below);
+        EXPECT_EQ(spoken("lblDistància"), "Distància a terra: " + shown(c.below));
         EXPECT_EQ(caption("lblRespostaTempsTranscorregut"), c.time);
         EXPECT_EQ(caption("lblAvis"), "");
     }
