@@ -81,7 +81,7 @@ void frmArquímedes::cmdEsborrar_Click()
 }
 
 // The motion's pace: 2201 steps of two moves make about two seconds.
-constexpr rt::Pace kMotion{std::chrono::nanoseconds{5'700}, 850.0, std::chrono::nanoseconds{450'000}, 8.0};
+constexpr rt::Pace kMotion = rt::Pacer::kDefaultPace.times(1);
 
 void frmArquímedes::cmdIniciarMoviment_Click()
 {

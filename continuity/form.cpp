@@ -124,7 +124,7 @@ QString frmCabal::sections() const
 
 // The fill's pace: the widest pipe fills in about 1.6 s (174,636 dots of 4
 // pixels).
-constexpr rt::Pace kFill{std::chrono::nanoseconds{5'700}, 850.0, std::chrono::nanoseconds{450'000}, 8.0};
+constexpr rt::Pace kFill = rt::Pacer::kDefaultPace.times(1);
 
 void frmCabal::cmdSimular_Click()
 {

@@ -132,7 +132,7 @@ void frmPascal::Form_Click()
 
 // The stroke's pace: about 1.6 s (2000 steps of four lines, 900 pixels, and
 // the valve's ball and spring moved at each).
-constexpr rt::Pace kStroke{std::chrono::nanoseconds{5'700}, 850.0, std::chrono::nanoseconds{450'000}, 8.0};
+constexpr rt::Pace kStroke = rt::Pacer::kDefaultPace.times(1);
 
 // One stroke: the small piston is painted one twip lower at each step and
 // the large one one twip higher, the liquid following it.

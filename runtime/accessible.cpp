@@ -1,11 +1,13 @@
 #include "accessible.h"
 
+#include <QAbstractButton>
 #include <QAccessibleValueInterface>
 #include <QAccessibleWidget>
 #include <QScrollBar>
 #include <cmath>
 
 #include "form.h"
+#include "speech.h"
 #include "windowed.h"
 #include "windowless.h"
 
@@ -142,6 +144,100 @@ private:
     double step() const { return control() != nullptr ? control()->shownStep() : 1.0; }
 };
 
+// A label, shape, line or image: its caption, picture text or name, and a
+// result's relations to its caption and unit.
+class WindowlessAccessible : public QAccessibleWidget {
+public:
+    WindowlessAccessible(QWidget* view, Control& control)
+        : QAccessibleWidget(view, dynamic_cast<const Label*>(&control) != nullptr ? QAccessible::StaticText
+                                                                                   : QAccessible::Graphic),
+          control_(control)
+    {
+    }
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name) return control_.accessibleText();
+        return QAccessibleWidget::text(t);
+    }
+    // A result is labelled by its caption and unit, which are its labels.
+    QList<QPair<QAccessibleInterface*, QAccessible::Relation>> relations(QAccessible::Relation match) const override
+    {
+        auto relations = QAccessibleWidget::relations(match);
+        const auto* label = dynamic_cast<const Label*>(&control_);
+        if (label == nullptr) return relations;
+        const auto relate = [&](const Label* other, QAccessible::Relation relation) {
+            if (other != nullptr && (match & relation) != 0)
+                relations.append({QAccessible::queryAccessibleInterface(&other->widget()), relation});
+        };
+        relate(label->captionLabel(), QAccessible::Label);
+        relate(label->unitLabel(), QAccessible::Label);
+        relate(label->resultLabelled(), QAccessible::Labelled);
+        return relations;
+    }
+
+private:
+    Control& control_;
+};
+
+// A button or an option button whose press, or toggle, is a click: it runs
+// the control's handler through the runtime, after a running handler and
+// in turn with everything else that arrived meanwhile. (Asked for while the
+// button is still being built, so it finds its control only when pressed.)
+class PressableAccessible : public QAccessibleWidget {
+public:
+    PressableAccessible(QAbstractButton* view, QAccessible::Role role) : QAccessibleWidget(view, role) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        const QString caption = button().text();
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty()) {
+            QString name = caption;
+            return name.replace(QStringLiteral("&&"), QStringLiteral("\x01"))
+                .remove(QLatin1Char('&'))
+                .replace(QLatin1Char('\x01'), QLatin1Char('&'));
+        }
+        if (t == QAccessible::Accelerator) return QKeySequence::mnemonic(caption).toString(QKeySequence::NativeText);
+        return QAccessibleWidget::text(t);
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.pressed = button().isDown();
+        if (role() == QAccessible::RadioButton) {
+            state.checkable = true;
+            state.checked = button().isChecked();
+        }
+        return state;
+    }
+    QStringList actionNames() const override
+    {
+        QStringList names;
+        if (widget()->isEnabled()) names << (role() == QAccessible::RadioButton ? toggleAction() : pressAction());
+        return names + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& name) override
+    {
+        if (name != pressAction() && name != toggleAction()) return QAccessibleWidget::doAction(name);
+        if (!widget()->isEnabled()) return;
+        Control* owner = Control::of(widget());
+        if (auto* pressed = dynamic_cast<Button*>(owner))
+            pressed->pressFromOutside();
+        else if (auto* chosen = dynamic_cast<OptionButton*>(owner))
+            chosen->chooseFromOutside();
+        else
+            button().click();  // a button of Qt's own, in a message box
+    }
+    QStringList keyBindingsForAction(const QString& name) const override
+    {
+        if (name != pressAction() && name != toggleAction()) return QAccessibleWidget::keyBindingsForAction(name);
+        const QString key = text(QAccessible::Accelerator);
+        return key.isEmpty() ? QStringList() : QStringList{key};
+    }
+
+private:
+    QAbstractButton& button() const { return *static_cast<QAbstractButton*>(widget()); }
+};
+
 bool exactly(QObject* object, const char* className)
 {
     return qstrcmp(object->metaObject()->className(), className) == 0;
@@ -149,8 +245,16 @@ bool exactly(QObject* object, const char* className)
 
 QAccessibleInterface* runtimeAccessible(const QString& className, QObject* object)
 {
-    // Only widgets of the runtime's own classes, which add no class name of
-    // their own to Qt's.
+    if (className == QLatin1String("QPushButton"))
+        return new PressableAccessible(static_cast<QAbstractButton*>(object), QAccessible::Button);
+    if (className == QLatin1String("QRadioButton"))
+        return new PressableAccessible(static_cast<QAbstractButton*>(object), QAccessible::RadioButton);
+    if (auto* view = qobject_cast<QWidget*>(object)) {
+        Control* control = Control::of(view);
+        if (control != nullptr && control->windowless()) return new WindowlessAccessible(view, *control);
+    }
+    // Otherwise only widgets of the runtime's own classes, which add no
+    // class name of their own to Qt's.
     if (className == QLatin1String("QWidget") && exactly(object, "QWidget"))
         return new RuntimeAccessible(static_cast<QWidget*>(object), QAccessible::Client);
     if (className == QLatin1String("QFrame") && exactly(object, "QFrame"))
@@ -164,18 +268,9 @@ QAccessibleInterface* runtimeAccessible(const QString& className, QObject* objec
 
 void installAccessibility()
 {
-    // The widgets' own factory answers for every QWidget: ours must be
-    // installed after it to be asked first, the most particular last.
+    // The widgets' own factory answers for every QWidget: ours, installed
+    // after it, is asked first.
     QAccessible::installFactory(runtimeAccessible);
-    QAccessible::installFactory(windowlessAccessible);
-    QAccessible::installFactory(windowedAccessible);
-}
-
-void notifyNameChanged(QWidget& view)
-{
-    if (!QAccessible::isActive()) return;
-    QAccessibleEvent event(&view, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&event);
 }
 
 bool spokenChild(const QWidget& child)
@@ -186,16 +281,6 @@ bool spokenChild(const QWidget& child)
     if (const auto* announcer = dynamic_cast<const Announcer*>(&child)) return announcer->current();
     const Control* control = Control::of(&child);
     return control == nullptr || control->spoken();
-}
-
-Announcer::Announcer(QWidget& client, const QString& message) : QWidget(&client), message_(message)
-{
-    setObjectName(QStringLiteral("avís"));
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-    hide();
-    // A screen reader reads a notification when it appears.
-    QAccessibleEvent shown(this, QAccessible::ObjectShow);
-    QAccessible::updateAccessibility(&shown);
 }
 
 }  // namespace rt

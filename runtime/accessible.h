@@ -14,26 +14,7 @@ namespace rt {
 // application object exists.
 void installAccessibility();
 
-// Tells assistive technology that what it reads for a widget has changed.
-void notifyNameChanged(QWidget& view);
-
 // Whether a screen reader is shown a widget of a client area or picture box.
 bool spokenChild(const QWidget& child);
-
-// An object of no size that screen readers hear as a notification, one for
-// each message: a screen reader that reads it late, once the next message
-// is out, still reads this one.
-class Announcer : public QWidget {
-public:
-    Announcer(QWidget& client, const QString& message);
-    const QString& message() const { return message_; }
-    // Left out of the tree once a newer message is out.
-    bool current() const { return current_; }
-    void replaced() { current_ = false; }
-
-private:
-    QString message_;
-    bool current_ = true;
-};
 
 }  // namespace rt

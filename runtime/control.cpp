@@ -1,11 +1,11 @@
 #include "control.h"
 
+#include <QAccessible>
 #include <QHash>
 #include <algorithm>
 
 #include "fonts.h"
-#include "form.h"
-#include "runtime.h"
+#include "pacer.h"
 #include "twips.h"
 
 namespace rt {
@@ -20,7 +20,7 @@ void Container::restack()
     // raise() puts a widget on top, so go from the bottom-most up.
     for (auto it = controls_.rbegin(); it != controls_.rend(); ++it)
         if ((*it)->windowless()) (*it)->widget().raise();
-    if (DrawingSurface* surface = drawing()) surface->raise();
+    if (QWidget* surface = drawing()) surface->raise();
     for (auto it = controls_.rbegin(); it != controls_.rend(); ++it)
         if (!(*it)->windowless()) (*it)->widget().raise();
 }
@@ -83,7 +83,7 @@ QRect Control::viewRect(float left, float top, float width, float height, double
 
 double Control::zoom() const
 {
-    return form().zoom();
+    return host().zoom();
 }
 
 void Control::applyGeometry()
@@ -117,6 +117,13 @@ void Control::setVisible(bool visible)
     repaint(static_cast<long long>(view_->width()) * view_->height());
 }
 
+void Control::nameChanged(QWidget& view)
+{
+    if (!QAccessible::isActive()) return;
+    QAccessibleEvent event(&view, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&event);
+}
+
 void Control::changed()
 {
     view_->update();
@@ -125,12 +132,12 @@ void Control::changed()
 
 void Control::repaint(long long pixels)
 {
-    if (!form().loadFinished()) return;
-    if (windowless() && visible_ && container_.drawing() != nullptr) form().eraseDrawing(*this);
+    if (!host().loadFinished()) return;
+    if (windowless() && visible_ && container_.drawing() != nullptr) host().eraseDrawing(*this);
     // The pace counts pixels at a zoom of 1: an animation lasts as long on
     // a projector as on a laptop.
     const double z = zoom();
-    Runtime::instance().pacer().chargeProperty(static_cast<long long>(static_cast<double>(pixels) / (z * z)));
+    Pacer::instance().chargeProperty(static_cast<long long>(static_cast<double>(pixels) / (z * z)));
 }
 
 }  // namespace rt

@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QString>
 #include <QWidget>
+#include <stdexcept>
 #include <vector>
 
 #include "props.h"
@@ -12,16 +13,42 @@
 namespace rt {
 
 class Control;
-class Form;
+class Label;
+
+// The form that controls lie on, as they see it.
+class Host {
+public:
+    // How many times larger than designed the form is shown.
+    virtual double zoom() const = 0;
+    // Whether every control exists and the form has been laid out.
+    virtual bool loadFinished() const = 0;
+    // A windowless control shown, moved or changed paints over the drawing.
+    virtual void eraseDrawing(const Control& control) = 0;
+    // A result written, to be said once the running handler ends.
+    virtual void announce(const Label& label) = 0;
+    // A control by its designer name ("OptTriar(1)"), in any container.
+    virtual Control* findControl(const QString& name) const = 0;
+    template <class T>
+    T& control(const char* name) const
+    {
+        auto* c = dynamic_cast<T*>(findControl(QString::fromUtf8(name)));
+        if (c == nullptr) throw std::invalid_argument(name);
+        return *c;
+    }
+
+protected:
+    ~Host() = default;
+};
 
 // A form or a picture box or frame: what holds controls.
 class Container {
 public:
     virtual ~Container() = default;
     virtual QWidget& area() = 0;
-    virtual Form& form() = 0;
-    // Only the form has a drawing surface; the rest return null.
-    virtual class DrawingSurface* drawing() { return nullptr; }
+    virtual Host& host() = 0;
+    // Only the form has a drawing, above its windowless controls; the rest
+    // return null.
+    virtual QWidget* drawing() { return nullptr; }
 
     const FontSpec& font() const { return font_; }
     Color backColor() const { return backColor_; }
@@ -54,7 +81,7 @@ public:
 
     QWidget& widget() const { return *view_; }
     Container& container() const { return container_; }
-    Form& form() const { return container_.form(); }
+    Host& host() const { return container_.host(); }
     QString name() const { return view_->objectName(); }
     bool windowless() const { return kind_ == Kind::Windowless; }
     int tabIndex() const { return tabIndex_; }
@@ -109,6 +136,8 @@ protected:
         return true;
     }
     void applyGeometry();
+    // Tells assistive technology that what it reads for a view has changed.
+    static void nameChanged(QWidget& view);
 
 private:
     // What every visible change brings: a windowless control paints over

@@ -2,9 +2,13 @@
 
 #include <thread>
 
-#include "runtime.h"
-
 namespace rt {
+
+Pacer& Pacer::instance()
+{
+    static Pacer pacer;
+    return pacer;
+}
 
 Pacer::Pacer()
 {
@@ -47,14 +51,14 @@ void Pacer::charge(Nanos cost)
     lastFrame_ = virtual_;
 }
 
-AnimationPace::AnimationPace(const Pace& pace) : before_(Runtime::instance().pacer().pace())
+AnimationPace::AnimationPace(const Pace& pace) : before_(Pacer::instance().pace())
 {
-    Runtime::instance().pacer().setPace(pace);
+    Pacer::instance().setPace(pace);
 }
 
 AnimationPace::~AnimationPace()
 {
-    Runtime::instance().pacer().setPace(before_);
+    Pacer::instance().setPace(before_);
 }
 
 }  // namespace rt

@@ -21,6 +21,15 @@ struct Pace {
     double drawNanosPerPixel;                 // and each pixel its pen covers
     std::chrono::nanoseconds propertyChange;  // one change of a control's property
     double propertyNanosPerPixel;             // and each pixel it repaints
+
+    // Every cost times `factor`: at 2 the same animation takes twice as long.
+    constexpr Pace times(double factor) const
+    {
+        const auto scaled = [factor](std::chrono::nanoseconds n) {
+            return std::chrono::nanoseconds(static_cast<long long>(static_cast<double>(n.count()) * factor));
+        };
+        return {scaled(drawCall), drawNanosPerPixel * factor, scaled(propertyChange), propertyNanosPerPixel * factor};
+    }
 };
 
 class Pacer {
@@ -28,9 +37,12 @@ public:
     using Nanos = std::chrono::nanoseconds;
 
     static constexpr Nanos kFrame{16'666'667};
-    // The pace of handlers that are not animations.
+    // The pace every animation starts from, and of handlers that are not
+    // animations.
     static constexpr Pace kDefaultPace{Nanos{5'700}, 850.0, Nanos{450'000}, 8.0};
 
+    // The program's pacer, which every handler and animation is timed by.
+    static Pacer& instance();
     Pacer();
 
     // With pacing off the clock still counts, but nothing is presented and

@@ -6,7 +6,6 @@
 #include <cstdio>
 
 #include "errors.h"
-#include "form.h"
 
 namespace rt {
 
@@ -14,12 +13,12 @@ struct Runtime::HandlerScope {
     Runtime& rt;
     explicit HandlerScope(Runtime& r) : rt(r)
     {
-        if (rt.depth_++ == 0) rt.pacer_.beginHandler();
+        if (rt.depth_++ == 0) rt.pacer().beginHandler();
     }
     ~HandlerScope()
     {
         if (--rt.depth_ == 0) {
-            rt.pacer_.endHandler();
+            rt.pacer().endHandler();
             for (Form* w : rt.loadedWindows()) {
                 w->flushDrawing();
                 w->speak();
@@ -36,7 +35,7 @@ Runtime& Runtime::instance()
 
 Runtime::Runtime()
 {
-    pacer_.setPresenter([this] { present(); });
+    pacer().setPresenter([this] { present(); });
     reporter_ = [](const QString& message) { QMessageBox::critical(nullptr, QStringLiteral("Ondarell"), message); };
 }
 
@@ -211,6 +210,16 @@ void FormInstanceBase::Show()
     window_->show();
     if (QGuiApplication::platformName() != QLatin1String("offscreen")) window_->raise();
     window_->activateWindow();
+}
+
+void FormInstanceBase::requestClose()
+{
+    Runtime::instance().requestClose(*this);
+}
+
+void FormInstanceBase::showStartupForm()
+{
+    Runtime::instance().showStartupForm();
 }
 
 void FormInstanceBase::Unload()

@@ -10,25 +10,15 @@
 #include <memory>
 #include <vector>
 
+#include "form.h"
+#include "handlers.h"
 #include "pacer.h"
 
 namespace rt {
 
-class Form;
 class FormInstanceBase;
 
-// How forms are shown, as the pupil last chose: the zoom step of a new
-// window, and whether forms open full screen.
-struct Display {
-    int zoomStep = 0;
-    bool fullScreen = false;
-    // Whether the window system places the windows, and the program can
-    // neither move them nor learn where they are (Wayland, where Qt says
-    // 0,0), or the program can (X11).
-    bool windowSystemPlacesWindows = false;
-};
-
-class Runtime {
+class Runtime : public Handlers {
 public:
     static Runtime& instance();
 
@@ -36,16 +26,16 @@ public:
     // handler runs at a time: what arrives while another runs (a screen
     // reader pressing a button, say) waits until it has ended. A run-time
     // error escaping the handler is reported and ends the program.
-    void dispatch(QWidget* origin, std::function<void()> handler);
+    void dispatch(QWidget* origin, std::function<void()> handler) override;
     // An assistive tool's action (a screen reader pressing a button, a
     // switch device moving a bar), which waits for its answer: the tool is
     // answered at once, and the handler runs afterwards, in turn with
     // everything else that came meanwhile.
-    void dispatchLater(QWidget* origin, std::function<void()> handler);
-    bool inHandler() const { return depth_ > 0; }
+    void dispatchLater(QWidget* origin, std::function<void()> handler) override;
+    bool inHandler() const override { return depth_ > 0; }
     // Whether what arrives now must wait: a handler runs, or something that
     // came earlier still waits for its turn.
-    bool busy() const { return depth_ > 0 || draining_ || !waiting_.empty(); }
+    bool busy() const override { return depth_ > 0 || draining_ || !waiting_.empty(); }
 
     // Shows the start-up form; the program runs until End or until no form
     // is loaded.
@@ -62,10 +52,9 @@ public:
     int loadedForms() const;
     std::vector<Form*> loadedWindows() const;
 
-    Pacer& pacer() { return pacer_; }
+    Pacer& pacer() { return Pacer::instance(); }
     // Shows what changed on every window, as the pacer does at each frame.
     void present();
-    Display& display() { return display_; }
     // Where run-time error messages go; by default a message box.
     void setErrorReporter(std::function<void(const QString&)> reporter) { reporter_ = std::move(reporter); }
 
@@ -74,6 +63,7 @@ public:
 
 private:
     Runtime();
+    ~Runtime() override = default;
     struct HandlerScope;
     struct EndSignal {};
     void endProgram(int exitCode);
@@ -88,15 +78,13 @@ private:
     std::vector<FormInstanceBase*> forms_;
     std::deque<std::pair<QPointer<QWidget>, std::function<void()>>> waiting_;
     std::vector<FormInstanceBase*> closeRequests_;
-    Pacer pacer_;
-    Display display_;
     std::function<void(const QString&)> reporter_;
 };
 
 // One program-wide instance of a form: its window exists from Show to
 // Unload, while the form's values (held by the typed subclass) last as long
 // as the instance.
-class FormInstanceBase {
+class FormInstanceBase : public FormHolder {
 public:
     FormInstanceBase();
     virtual ~FormInstanceBase();
@@ -107,7 +95,9 @@ public:
     void Show();
     // Destroys the window and its controls; safe from the form's own
     // handler, which runs on.
-    void Unload();
+    void Unload() override;
+    void requestClose() override;
+    void showStartupForm() override;
     bool loaded() const { return window_ != nullptr; }
     Form* window() const { return window_; }
 

@@ -90,7 +90,9 @@ void prepareApplication(Application& app)
     // Every window shows the program's icon, at whatever size is asked.
     app.setWindowIcon(renderIcon(":/icon.svg"));
     app.setQuitOnLastWindowClosed(false);
-    Runtime::instance().display().windowSystemPlacesWindows =
+    // The runtime runs the handlers of every control from now on.
+    Runtime::instance();
+    display().windowSystemPlacesWindows =
         QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 

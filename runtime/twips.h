@@ -3,15 +3,25 @@
 // 1, and `zoom` logical pixels at a larger one.
 
 #include <QRect>
+#include <QSize>
 #include <cmath>
 
 namespace rt {
 
 inline constexpr float kTwipsPerPixel = 15.0f;
 
+// Every form's client area, as designed.
+inline constexpr float kClientWidth = 11880, kClientHeight = 8595;
+
 inline int toPixels(float twips, double zoom = 1)
 {
     return static_cast<int>(std::lround(twips / kTwipsPerPixel * zoom));
+}
+
+// The client area's size in logical pixels at a zoom: 792 x 573 at 1.
+inline QSize clientSize(double zoom = 1)
+{
+    return {toPixels(kClientWidth, zoom), toPixels(kClientHeight, zoom)};
 }
 
 // Edges are rounded, not sizes, so that adjoining controls stay adjoined.

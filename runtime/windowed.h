@@ -16,16 +16,18 @@ class QScrollBar;
 class QLineEdit;
 class QGroupBox;
 class QRadioButton;
-class QAccessibleInterface;
-class QObject;
 
 namespace rt {
 
 class Label;
 
-// What assistive technology is told of a push button or an option button,
-// and what its press does: what a click does.
-QAccessibleInterface* windowedAccessible(const QString& className, QObject* object);
+namespace detail {
+
+// Windowed controls fill their background with their own colour, or their
+// container's when the form gives none.
+void paintBackground(QWidget& view, Color color, Color fallback);
+
+}  // namespace detail
 
 class Button : public Control {
 public:
@@ -45,7 +47,6 @@ public:
 private:
     class View;
     friend class View;
-    friend class PressableAccessible;
     void clicked();
     std::function<void()> click_;
 };
@@ -117,7 +118,7 @@ class PictureBox : public Control, public Container {
 public:
     PictureBox(Container& container, const Props& props);
     QWidget& area() override { return widget(); }
-    Form& form() override { return Control::form(); }
+    Host& host() override { return Control::host(); }
 
 private:
     class View;
@@ -128,7 +129,7 @@ class Frame : public Control, public Container {
 public:
     Frame(Container& container, const Props& props);
     QWidget& area() override { return widget(); }
-    Form& form() override { return Control::form(); }
+    Host& host() override { return Control::host(); }
 };
 
 class OptionButton : public Control {

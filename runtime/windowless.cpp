@@ -1,6 +1,5 @@
 #include "windowless.h"
 
-#include <QAccessibleWidget>
 #include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
@@ -8,12 +7,10 @@
 #include <algorithm>
 #include <cmath>
 
-#include "accessible.h"
 #include "fonts.h"
-#include "form.h"
 #include "pictures.h"
+#include "qt_colors.h"
 #include "twips.h"
-#include "windowed.h"
 
 namespace rt {
 namespace {
@@ -36,55 +33,12 @@ private:
     Control& control_;
 };
 
-class WindowlessAccessible : public QAccessibleWidget {
-public:
-    explicit WindowlessAccessible(WindowlessView* view)
-        : QAccessibleWidget(view, accessibleRole(view->control())), control_(view->control())
-    {
-    }
-    QString text(QAccessible::Text t) const override
-    {
-        if (t == QAccessible::Name) return control_.accessibleText();
-        return QAccessibleWidget::text(t);
-    }
-    // A result is labelled by its caption and unit, which are its labels.
-    QList<QPair<QAccessibleInterface*, QAccessible::Relation>> relations(QAccessible::Relation match) const override
-    {
-        auto relations = QAccessibleWidget::relations(match);
-        const auto* label = dynamic_cast<const Label*>(&control_);
-        if (label == nullptr) return relations;
-        const auto relate = [&](const Label* other, QAccessible::Relation relation) {
-            if (other != nullptr && (match & relation) != 0)
-                relations.append({QAccessible::queryAccessibleInterface(&other->widget()), relation});
-        };
-        relate(label->captionLabel(), QAccessible::Label);
-        relate(label->unitLabel(), QAccessible::Label);
-        relate(label->resultLabelled(), QAccessible::Labelled);
-        return relations;
-    }
-
-private:
-    Control& control_;
-};
-
 Color orDefault(Color color, Color fallback)
 {
     return color == kDefaultColor ? fallback : color;
 }
 
 }  // namespace
-
-QAccessibleInterface* windowlessAccessible(const QString&, QObject* object)
-{
-    if (auto* view = dynamic_cast<WindowlessView*>(object)) return new WindowlessAccessible(view);
-    return nullptr;
-}
-
-QAccessible::Role accessibleRole(const Control& control)
-{
-    if (dynamic_cast<const Label*>(&control) != nullptr) return QAccessible::StaticText;
-    return QAccessible::Graphic;
-}
 
 // ---- Label -----------------------------------------------------------------
 
@@ -203,17 +157,17 @@ void Label::setCaption(const QString& caption)
 {
     // A result written again is said again: the pupil asked for it. A label
     // put back to its design-time caption ("Força Resultant") is no result.
-    if (announced_ && !caption.trimmed().isEmpty() && caption != designCaption_) form().announce(*this);
+    if (announced_ && !caption.trimmed().isEmpty() && caption != designCaption_) host().announce(*this);
     if (!setShown(caption_, caption)) return;
-    notifyNameChanged(widget());
-    if (labelFor_ != nullptr) notifyNameChanged(labelFor_->widget());
+    nameChanged(widget());
+    if (labelFor_ != nullptr) nameChanged(labelFor_->widget());
 }
 
 void Label::link()
 {
     const auto find = [this](const char* name) -> Label* {
         if (name == nullptr) return nullptr;
-        Label& label = form().control<Label>(name);
+        Label& label = host().control<Label>(name);
         label.labelFor_ = this;
         return &label;
     };
@@ -363,7 +317,7 @@ public:
     View(Image& image, const char* picture) : WindowlessView(image, false), picture_(picture) {}
 
 protected:
-    void paintEvent(QPaintEvent*) override { pixmap_.paint(*this, picture_, control().form().zoom(), QPoint(0, 0)); }
+    void paintEvent(QPaintEvent*) override { pixmap_.paint(*this, picture_, control().host().zoom(), QPoint(0, 0)); }
 
 private:
     const char* picture_;

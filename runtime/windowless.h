@@ -4,7 +4,6 @@
 // Shapes and lines let clicks through to the form; labels and images keep
 // theirs.
 
-#include <QAccessible>
 #include <QFont>
 #include <QPixmap>
 #include <QStringList>
@@ -127,12 +126,5 @@ private:
     class View;
     QString description_;
 };
-
-// What assistive technology is told of a windowless control: its caption,
-// picture text or name, and a result's relations to its caption and unit.
-QAccessibleInterface* windowlessAccessible(const QString& className, QObject* object);
-
-// Which role a screen reader is told a windowless control has.
-QAccessible::Role accessibleRole(const Control& control);
 
 }  // namespace rt

@@ -13,6 +13,7 @@
 #include <cmath>
 
 #include "runtime/form.h"
+#include "runtime/qt_colors.h"
 #include "runtime/twips.h"
 #include "runtime/windowed.h"
 #include "runtime/windowless.h"
@@ -66,7 +67,7 @@ void sendKey(QEvent::Type type, int key, Qt::KeyboardModifiers modifiers, unsign
     // On Wayland keys go to the window the compositor gave the keyboard:
     // none for a moment when one window goes and another comes, and Qt
     // repeats a held key only on the window it was pressed on.
-    if (window == nullptr && rt::Runtime::instance().display().windowSystemPlacesWindows) return;
+    if (window == nullptr && rt::display().windowSystemPlacesWindows) return;
     ASSERT_NE(window, nullptr);
     QWindowSystemInterface::handleKeyEvent<QWindowSystemInterface::SynchronousDelivery>(window, time, type, key,
                                                                                         modifiers, text, autoRepeat);
@@ -82,7 +83,7 @@ void holdKey(int key, Qt::KeyboardModifiers modifiers, int repeats)
     QTest::qWait(150);  // the repeat delay, in which an access key's click (100 ms on) lands
     clock += 500;
     // Wayland's repeats, made by Qt itself, carry the mark.
-    const bool marked = rt::Runtime::instance().display().windowSystemPlacesWindows;
+    const bool marked = rt::display().windowSystemPlacesWindows;
     for (int i = 0; i < repeats; ++i, clock += 33) {
         sendKey(QEvent::KeyRelease, key, modifiers, clock, marked);
         sendKey(QEvent::KeyPress, key, modifiers, clock, marked);

@@ -88,7 +88,7 @@ void frmTorricelli::cmdEsborrar_Click()
 
 // The filling's pace: a 10 m tank fills in about 1.7 s (5001 rows of 400
 // pixels).
-constexpr rt::Pace kFilling{std::chrono::nanoseconds{5'700}, 850.0, std::chrono::nanoseconds{450'000}, 8.0};
+constexpr rt::Pace kFilling = rt::Pacer::kDefaultPace.times(1);
 
 // Draws the tank's walls and fills it in green from the surface down, one
 // twip a row. The ground is at y 0, heights upwards are negative.
@@ -117,7 +117,7 @@ void frmTorricelli::OmplirRecipient()
 }
 
 // The emptying's pace: the longest, 10 m to the ground, lasts under 4 s.
-constexpr rt::Pace kEmptying{std::chrono::nanoseconds{5'700}, 850.0, std::chrono::nanoseconds{450'000}, 8.0};
+constexpr rt::Pace kEmptying = rt::Pacer::kDefaultPace.times(1);
 
 // Shows the results, then lowers the surface to the hole one twip at a
 // time, drawing for every level the jet that leaves the hole.

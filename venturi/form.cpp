@@ -45,7 +45,7 @@ void frmVenturi::cmdCalcular_Click()
 }
 
 // The filling's pace: under 5 s (236,000 short segments, 4.2 million pixels).
-constexpr rt::Pace kFilling{std::chrono::nanoseconds{5'700}, 850.0, std::chrono::nanoseconds{450'000}, 8.0};
+constexpr rt::Pace kFilling = rt::Pacer::kDefaultPace.times(1);
 
 void frmVenturi::cmdSimular_Click()
 {

@@ -153,7 +153,7 @@ TEST_F(Navigation, TheZoomKeysSizeThisFormAndTheNextOnes)
     activate(*program.instance<pascal::Instance>().window());
     QTest::keyClick(program.instance<pascal::Instance>().window(), Qt::Key_0, Qt::ControlModifier);
     EXPECT_EQ(program.instance<pascal::Instance>().window()->size(), QSize(792, 573));
-    EXPECT_EQ(runtime.display().zoomStep, 0);
+    EXPECT_EQ(rt::display().zoomStep, 0);
     EXPECT_TRUE(QAccessible::queryAccessibleInterface(program.instance<pascal::Instance>().window())
                     ->text(QAccessible::Help)
                     .contains("Ctrl+0"));
@@ -165,7 +165,7 @@ TEST_F(Navigation, WhereTheWindowSystemPlacesWindowsOneThatWouldGrowIsShownAnew)
     // cannot be moved back: a step that grows it shows it anew, to be
     // placed whole; one that shrinks it leaves it where it is. Leaving full
     // screen takes the step chosen meanwhile. The form fills the window.
-    rt::Display& display = runtime.display();
+    rt::Display& display = rt::display();
     const bool placed = display.windowSystemPlacesWindows;
     display.windowSystemPlacesWindows = true;
     activate(menu());

@@ -35,7 +35,7 @@ struct Venturi : SimulatorTest<venturi::Instance> {
 TEST_F(Venturi, DesignTimeLayout)
 {
     EXPECT_EQ(form->windowTitle(), "Efecte Venturi");
-    if (rt::Runtime::instance().display().windowSystemPlacesWindows)
+    if (rt::display().windowSystemPlacesWindows)
         std::cout << "Where the window system places windows, the form's place is its, not checked.\n";
     else
         EXPECT_EQ(form->geometry().topLeft(), QPoint(145, 113));  // 2175 and 1695 twips

@@ -1,0 +1,161 @@
+#include "window_fit.h"
+
+#include <QKeySequence>
+#include <QScreen>
+#include <QShortcut>
+#include <QWidget>
+#include <algorithm>
+#include <functional>
+#include <iterator>
+
+#include "twips.h"
+
+namespace rt {
+
+Display& display()
+{
+    static Display display;
+    return display;
+}
+
+namespace {
+
+constexpr double kZoomSteps[] = {1, 1.25, 1.5, 2, 2.5, 3, 4};
+
+// The window manager's frame around a window, as last seen around one: a
+// window just shown has none yet.
+QMargins& knownFrame()
+{
+    static QMargins margins;
+    return margins;
+}
+
+}  // namespace
+
+double fittingZoom(QSize size)
+{
+    return std::min(size.width() / (kClientWidth / kTwipsPerPixel), size.height() / (kClientHeight / kTwipsPerPixel));
+}
+
+QPoint placeWithin(const QRect& frame, const QRect& available)
+{
+    const auto along = [](int start, int length, int from, int room) {
+        return length > room ? from : std::clamp(start, from, from + room - length);
+    };
+    return {along(frame.x(), frame.width(), available.x(), available.width()),
+            along(frame.y(), frame.height(), available.y(), available.height())};
+}
+
+WindowFit::WindowFit(QWidget& window) : window_(window)
+{
+    // The presentation keys; the forms' own keys are Alt and a letter.
+    const auto key = [&window](QKeySequence sequence, std::function<void()> action) {
+        QObject::connect(new QShortcut(sequence, &window), &QShortcut::activated, &window, std::move(action));
+    };
+    // Ctrl++ is also Ctrl+Shift+= and the keypad's plus; many type Ctrl+=.
+    // (A key bound twice would be ambiguous and do nothing.)
+    key(QKeySequence(QKeySequence::ZoomIn), [this] { stepZoom(1); });
+    key(QKeySequence(Qt::CTRL | Qt::Key_Equal), [this] { stepZoom(1); });
+    key(QKeySequence(QKeyCombination(Qt::ControlModifier | Qt::KeypadModifier, Qt::Key_Plus)), [this] { stepZoom(1); });
+    key(QKeySequence(QKeySequence::ZoomOut), [this] { stepZoom(-1); });
+    key(QKeySequence(Qt::CTRL | Qt::Key_0), [this] { stepZoom(0); });
+    key(QKeySequence(Qt::Key_F11), [this] { toggleFullScreen(); });
+}
+
+QSize WindowFit::zoomStepSize() const
+{
+    const Display& shown = display();
+    double zoom = kZoomSteps[shown.zoomStep];
+    // A step above 100 % never makes the window larger than the screen can
+    // show, frame included. A frame that a Wayland compositor draws is not
+    // known to the program, and the compositor may centre the window
+    // without it: room is kept for borders and for a title bar on either
+    // side.
+    if (const QScreen* screen = window_.screen(); screen != nullptr && zoom > 1) {
+        QSize frame = window_.frameGeometry().size() - window_.size();
+        if (frame == QSize(0, 0) && shown.windowSystemPlacesWindows) frame = QSize(8, 64);
+        const QSize room = screen->availableGeometry().size() - frame;
+        zoom = std::max(1.0, std::min({zoom, room.width() / double(kClientWidth / kTwipsPerPixel),
+                                       room.height() / double(kClientHeight / kTwipsPerPixel)}));
+    }
+    return clientSize(zoom);
+}
+
+void WindowFit::resizeToZoomStep()
+{
+    const QSize size = zoomStepSize();
+    // Where the window system places windows, a window that grew where it
+    // stands could run off the screen, and cannot be moved back.
+    if (display().windowSystemPlacesWindows && window_.isVisible() &&
+        (size.width() > window_.width() || size.height() > window_.height()))
+        showAnew(size);
+    else
+        window_.resize(size);
+}
+
+void WindowFit::showAnew(QSize size)
+{
+    window_.hide();
+    window_.setWindowState(Qt::WindowNoState);
+    window_.resize(size);
+    window_.show();
+    window_.activateWindow();  // the keyboard stays with it
+}
+
+void WindowFit::showAsChosen()
+{
+    if (display().fullScreen) {
+        window_.showFullScreen();
+        return;
+    }
+    resizeToZoomStep();
+    window_.show();
+    keepOnScreen();
+}
+
+void WindowFit::keepOnScreen()
+{
+    const QScreen* screen = window_.screen();
+    if (screen == nullptr || display().windowSystemPlacesWindows) return;
+    QRect frame = window_.frameGeometry();
+    if (frame == window_.geometry()) frame = window_.geometry().marginsAdded(knownFrame());
+    // A form that opens at a fixed place stays whole on a small screen.
+    const QPoint place = placeWithin(frame, screen->availableGeometry());
+    if (place != frame.topLeft()) window_.move(place);
+}
+
+void WindowFit::moved()
+{
+    const QRect frame = window_.frameGeometry(), inner = window_.geometry();
+    if (frame != inner)
+        knownFrame() = QMargins(inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
+                                frame.bottom() - inner.bottom());
+}
+
+void WindowFit::stepZoom(int steps)
+{
+    Display& shown = display();
+    const int last = static_cast<int>(std::size(kZoomSteps)) - 1;
+    shown.zoomStep = steps == 0 ? 0 : std::clamp(shown.zoomStep + steps, 0, last);
+    // A maximised or full-screen window keeps filling the screen; the step
+    // is for the windows opened afterwards.
+    if (!window_.isMaximized() && !window_.isFullScreen()) resizeToZoomStep();
+}
+
+void WindowFit::toggleFullScreen()
+{
+    Display& shown = display();
+    shown.fullScreen = !window_.isFullScreen();
+    if (shown.fullScreen) {
+        window_.showFullScreen();
+    } else if (shown.windowSystemPlacesWindows) {
+        // The window system would give it back the size it had before,
+        // where it stood, whatever the step chosen meanwhile.
+        showAnew(zoomStepSize());
+    } else {
+        window_.showNormal();
+        resizeToZoomStep();
+    }
+}
+
+}  // namespace rt

@@ -1,0 +1,69 @@
+#pragma once
+// How large a form's window is shown and where: the zoom steps, full
+// screen, and a place wholly on the screen.
+
+#include <QMargins>
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+
+class QWidget;
+
+namespace rt {
+
+// How forms are shown, as the pupil last chose: the zoom step of a new
+// window, and whether forms open full screen.
+struct Display {
+    int zoomStep = 0;
+    bool fullScreen = false;
+    // Whether the window system places the windows, and the program can
+    // neither move them nor learn where they are (Wayland, where Qt says
+    // 0,0), or the program can (X11).
+    bool windowSystemPlacesWindows = false;
+};
+
+// The program's: one choice for every window.
+Display& display();
+
+// The keys that change how large forms are shown, as a teacher finds them
+// in the menu's description and each window's help.
+inline constexpr const char* kZoomKeys =
+    "Ctrl+Més amplia la finestra, Ctrl+Menys la redueix i Ctrl+0 la torna al 100 %; F11 activa i desactiva la "
+    "pantalla completa.";
+
+// The largest zoom at which the client area fits in a window of `size`.
+double fittingZoom(QSize size);
+
+// Where a window's frame goes so that it lies wholly inside the available
+// area of its screen; one too large for it keeps its top-left corner there.
+QPoint placeWithin(const QRect& frame, const QRect& available);
+
+// A form's window as the pupil chose it: it opens at the zoom step chosen
+// last, or full screen, and the keys (F11, Ctrl+Plus, Ctrl+Minus, Ctrl+0)
+// change that for this window and every one opened afterwards.
+class WindowFit {
+public:
+    explicit WindowFit(QWidget& window);
+    WindowFit(const WindowFit&) = delete;
+    WindowFit& operator=(const WindowFit&) = delete;
+
+    void showAsChosen();
+    // The window moved: the window manager's frame is learnt from it.
+    void moved();
+
+private:
+    // The window's size at the zoom step the pupil chose, as far as the
+    // screen holds it.
+    QSize zoomStepSize() const;
+    void resizeToZoomStep();
+    // Shows the window again, at `size` and in its normal state, for the
+    // window system to place it whole, as it places a new window.
+    void showAnew(QSize size);
+    void stepZoom(int steps);  // 0: back to 100 %
+    void toggleFullScreen();
+    void keepOnScreen();
+
+    QWidget& window_;
+};
+
+}  // namespace rt

@@ -1,0 +1,154 @@
+#include "windowed.h"
+
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShortcut>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+#include "handlers.h"
+#include "qt_colors.h"
+
+namespace rt {
+
+namespace detail {
+
+void paintBackground(QWidget& view, Color color, Color fallback)
+{
+    const Color c = color == kDefaultColor ? fallback : color;
+    if (c == kDefaultColor) return;
+    QPalette palette = view.palette();
+    palette.setColor(QPalette::Window, toQColor(c));
+    palette.setColor(QPalette::Button, toQColor(c));
+    view.setPalette(palette);
+    view.setAutoFillBackground(true);
+}
+
+}  // namespace detail
+
+// ---- Button ----------------------------------------------------------------
+
+class Button::View : public QPushButton {
+public:
+    explicit View(const char* caption) : QPushButton(QString::fromUtf8(caption)) {}
+
+protected:
+    // A caption wider than the button wraps onto more lines, centred.
+    void paintEvent(QPaintEvent*) override
+    {
+        QStylePainter p(this);
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        option.text.clear();
+        p.drawControl(QStyle::CE_PushButton, option);
+        const QRect r = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+        style()->drawItemText(&p, r, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, palette(), isEnabled(),
+                              text(), QPalette::ButtonText);
+    }
+
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+        if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+            click();
+            return;
+        }
+        QPushButton::keyPressEvent(event);
+    }
+};
+
+Button::Button(Container& container, const Props& props)
+    : Control(container, props, new View(props.caption), Kind::Windowed)
+{
+    auto& view = static_cast<View&>(widget());
+    view.setEnabled(props.enabled);
+    view.setAutoDefault(false);
+    QObject::connect(&view, &QPushButton::clicked, [this] { clicked(); });
+}
+
+void Button::clicked()
+{
+    if (click_) Handlers::instance().dispatch(&widget(), click_);
+}
+
+bool Button::Enabled() const
+{
+    return widget().isEnabled();
+}
+
+void Button::setEnabled(bool enabled)
+{
+    if (enabled == Enabled()) return;
+    widget().setEnabled(enabled);
+    changed();
+}
+
+QString Button::Caption() const
+{
+    return static_cast<const QPushButton&>(widget()).text();
+}
+
+void Button::makeCancelButton()
+{
+    auto* shortcut = new QShortcut(QKeySequence(Qt::Key_Escape), widget().window());
+    QObject::connect(shortcut, &QShortcut::activated, &widget(), [this] {
+        if (Enabled() && Visible()) static_cast<QPushButton&>(widget()).click();
+    });
+}
+
+void Button::pressFromOutside()
+{
+    Handlers::instance().dispatchLater(&widget(), [this] {
+        if (Enabled() && Visible() && click_) click_();
+    });
+}
+
+void OptionButton::chooseFromOutside()
+{
+    Handlers::instance().dispatchLater(&widget(), [this] { choose(); });
+}
+
+// ---- OptionButton ----------------------------------------------------------
+
+OptionButton::OptionButton(Container& container, const Props& props)
+    : Control(container, props, new QRadioButton(QString::fromUtf8(props.caption)), Kind::Windowed)
+{
+    detail::paintBackground(widget(), props.backColor, container.backColor());
+    QObject::connect(&button(), &QRadioButton::clicked, [this] {
+        if (click_) Handlers::instance().dispatch(&widget(), click_);
+    });
+}
+
+void OptionButton::choose()
+{
+    if (!button().isEnabled() || !Visible()) return;
+    button().setChecked(true);
+    if (click_) click_();
+}
+
+QRadioButton& OptionButton::button() const
+{
+    return static_cast<QRadioButton&>(widget());
+}
+
+bool OptionButton::Value() const
+{
+    return button().isChecked();
+}
+
+OptionArray::OptionArray(Container& container, const char* name, std::initializer_list<Props> buttons)
+{
+    int index = 0;
+    for (Props props : buttons) {
+        const std::string element = std::string(name) + "(" + std::to_string(index) + ")";
+        props.name = element.c_str();
+        auto& button = *buttons_.emplace_back(std::make_unique<OptionButton>(container, props));
+        button.click_ = [this, index] {
+            if (click_) click_(index);
+        };
+        ++index;
+    }
+}
+
+}  // namespace rt
