@@ -5,8 +5,6 @@
 // is the goal).
 
 #include <benchmark/benchmark.h>
-#include <QLineEdit>
-#include <QScrollBar>
 #include <QTest>
 #include <ctime>
 #include <functional>
@@ -14,12 +12,18 @@
 #include <utility>
 
 #include "archimedes/form.h"
+#include "pupil.h"
 #include "runtime/form.h"
 #include "runtime/runtime.h"
+#include "runtime/twips.h"
 #include "shell/program.h"
 #include "shell/simulators.h"
 
 namespace {
+
+using pupil::click;
+using pupil::set;
+using pupil::type;
 
 class Canvas : public rt::Form {
 public:
@@ -82,13 +86,13 @@ void BM_ArchimedesMotion(benchmark::State& state)
 {
     shell::Program program;
     rt::Runtime::instance().start(program.menu);
-    QTest::mouseClick(program.menu.window()->findChild<QWidget*>("cmdArquímedes"), Qt::LeftButton);
+    click(*program.menu.window(), "cmdArquímedes");
     QWidget& form = *program.instance<archimedes::Instance>().window();
-    form.findChild<QScrollBar*>("HSBDensitat")->setValue(200);
-    form.findChild<QScrollBar*>("HSBAlturaLíquid")->setValue(10);
-    QTest::mouseClick(form.findChild<QWidget*>("cmdOmplir"), Qt::LeftButton);
-    QTest::mouseClick(form.findChild<QWidget*>("OptTriar(2)"), Qt::LeftButton);
-    QWidget* start = form.findChild<QWidget*>("cmdIniciarMoviment");
+    set(form, "HSBDensitat", 200);
+    set(form, "HSBAlturaLíquid", 10);
+    click(form, "cmdOmplir");
+    click(form, "OptTriar(2)");
+    QWidget* start = &pupil::control(form, "cmdIniciarMoviment");
     double real = 0;
     std::chrono::nanoseconds virtualTime{0};
     for (auto _ : state) {
@@ -122,12 +126,12 @@ struct Zoomed {
     Zoomed(const Heavy& heavy, double zoom)
     {
         rt::Runtime::instance().start(program.menu);
-        QTest::mouseClick(program.menu.window()->findChild<QWidget*>(heavy.menuButton), Qt::LeftButton);
+        click(*program.menu.window(), heavy.menuButton);
         form = rt::Runtime::instance().loadedWindows().at(0);
-        form->resize((QSizeF(792, 573) * zoom).toSize());
+        form->resize(rt::clientSize(zoom));
         QCoreApplication::processEvents();
         heavy.prepare(*form);
-        button = form->findChild<QWidget*>(heavy.button);
+        button = &pupil::control(*form, heavy.button);
     }
 };
 
@@ -170,23 +174,6 @@ void BM_HeavyHandlerFrames(benchmark::State& state, const Heavy& heavy)
     runtime.pacer().setEnabled(false);
     runtime.pacer().setPresenter([&] { runtime.present(); });
     state.counters["frames/s"] = static_cast<double>(frames) / wall;
-}
-
-void type(QWidget& form, const char* box, const char* text)
-{
-    auto* edit = form.findChild<QLineEdit*>(QString::fromUtf8(box));
-    edit->clear();
-    QTest::keyClicks(edit, QString::fromUtf8(text));
-}
-
-void set(QWidget& form, const char* bar, int value)
-{
-    form.findChild<QScrollBar*>(QString::fromUtf8(bar))->setValue(value);
-}
-
-void click(QWidget& form, const char* button)
-{
-    QTest::mouseClick(form.findChild<QWidget*>(QString::fromUtf8(button)), Qt::LeftButton);
 }
 
 const Heavy kTorricelliEmptying{"cmdTorricelli",
@@ -240,10 +227,10 @@ void BM_OpenForm(benchmark::State& state, const char* button)
     shell::Program program;
     rt::Runtime::instance().start(program.menu);
     for (auto _ : state) {
-        QTest::mouseClick(program.menu.window()->findChild<QWidget*>(button), Qt::LeftButton);
+        click(*program.menu.window(), button);
         rt::Form* form = rt::Runtime::instance().loadedWindows().at(0);
         benchmark::DoNotOptimize(form->grab());
-        QTest::mouseClick(form->findChild<QWidget*>("cmdSortir"), Qt::LeftButton);
+        click(*form, "cmdSortir");
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 }

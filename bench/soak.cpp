@@ -10,6 +10,7 @@
 #include <fstream>
 #include <string>
 
+#include "pupil.h"
 #include "runtime/startup.h"
 #include "shell/program.h"
 #include "shell/simulators.h"
@@ -24,11 +25,6 @@ long residentKiB()
     long pages = 0, resident = 0;
     statm >> pages >> resident;
     return resident * 4;
-}
-
-void clickButton(QWidget& window, const char* name)
-{
-    QTest::mouseClick(window.findChild<QWidget*>(QString::fromUtf8(name)), Qt::LeftButton);
 }
 
 }  // namespace
@@ -50,10 +46,10 @@ int main(int argc, char* argv[])
     for (const shell::Simulator& s : shell::simulators()) {
         if (argc > 2 && QString::fromUtf8(argv[2]) != QString::fromUtf8(s.button.name)) continue;
         const auto cycle = [&] {
-            clickButton(*program.menu.window(), s.button.name);
+            pupil::click(*program.menu.window(), s.button.name);
             rt::Form* form = rt::Runtime::instance().loadedWindows().at(0);
             form->grab();  // painted once, as the pupil sees it
-            clickButton(*form, "cmdSortir");
+            pupil::click(*form, "cmdSortir");
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         };
         for (int i = 0; i < warmUp; ++i) cycle();

@@ -11,6 +11,7 @@
 #include <type_traits>
 #include <vector>
 
+#include "runtime/twips.h"
 #include "shell/program.h"
 #include "shell/simulators.h"
 #include "support.h"
@@ -48,7 +49,7 @@ struct SimulatorTest : ::testing::Test {
         activate(*form);
         // The pacing tests run again with every form zoomed.
         if (const double zoom = qEnvironmentVariableIntValue("ONDARELL_TEST_ZOOM"); zoom > 1) {
-            form->resize(QSize(792, 573) * zoom);
+            form->resize(rt::clientSize(zoom));
             QCoreApplication::processEvents();
             ASSERT_EQ(form->zoom(), zoom);
         }
@@ -68,15 +69,8 @@ struct SimulatorTest : ::testing::Test {
         return QAccessible::queryAccessibleInterface(find(*form, name))->text(QAccessible::Name);
     }
     QString text(const char* box) { return find<QLineEdit>(*form, box)->text(); }
-    // As the pupil moves a scroll bar.
-    void set(const char* bar, int value) { find<QScrollBar>(*form, bar)->setValue(value); }
-    // As the pupil types into an emptied box.
-    void type(const char* box, const char* text)
-    {
-        auto* edit = find<QLineEdit>(*form, box);
-        edit->clear();
-        QTest::keyClicks(edit, QString::fromUtf8(text));
-    }
+    void set(const char* bar, int value) { pupil::set(*form, bar, value); }
+    void type(const char* box, const char* text) { pupil::type(*form, box, text); }
     std::vector<rt::DrawCall> callsOf(rt::Color color) const
     {
         std::vector<rt::DrawCall> out;

@@ -20,13 +20,6 @@
 
 namespace test {
 
-void click(QWidget& root, const char* name)
-{
-    QWidget* w = find(root, name);
-    ASSERT_NE(w, nullptr) << name;
-    QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, w->rect().center());
-}
-
 namespace {
 
 // Where a point given in twips of a form's client area lies in its window,

@@ -15,6 +15,7 @@
 
 #include "runtime/colors.h"
 #include "runtime/form.h"
+#include "pupil.h"
 #include "runtime/runtime.h"
 
 namespace test {
@@ -25,8 +26,7 @@ T* find(QWidget& root, const char* name)
     return root.findChild<T*>(QString::fromUtf8(name));
 }
 
-// Clicks the control named `name`, as the mouse does.
-void click(QWidget& root, const char* name);
+using pupil::click;
 // Clicks a window where a pupil would, at a point given in twips: the
 // window system finds the control under the mouse.
 void clickAt(QWidget& window, float xTwips, float yTwips);

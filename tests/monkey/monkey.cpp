@@ -1,5 +1,7 @@
 #include "monkey.h"
 
+#include "pupil.h"
+
 #include <qpa/qwindowsysteminterface.h>
 #include <QAbstractButton>
 #include <QAccessible>
@@ -159,9 +161,9 @@ void Monkey::onMenu(rt::Form& menu)
     if (!chance(0.65)) return anyEvent(menu, false);
     const rt::Props& button = shell::simulators()[simulator_].button;
     if (chance(0.8)) {
-        QWidget* w = menu.findChild<QWidget*>(QString::fromUtf8(button.name));
+        QWidget& w = pupil::control(menu, button.name);
         log(QStringLiteral("click ") + QString::fromUtf8(button.name));
-        click(*w, w->rect().center());
+        click(w, w.rect().center());
     } else {
         const QKeySequence mnemonic = QKeySequence::mnemonic(QString::fromUtf8(button.caption));
         log(QStringLiteral("Alt+") + QKeySequence(mnemonic[0].key()).toString());

@@ -8,6 +8,7 @@
 #include "runtime/fonts.h"
 #include "runtime/pictures.h"
 #include "runtime/runtime.h"
+#include "runtime/twips.h"
 #include "support.h"
 #include "test_form.h"
 
@@ -169,7 +170,7 @@ TEST_F(Drawing, AVeryLongDrawingSurvivesAZoom)
 {
     form->setDrawWidth(3);
     for (int i = 0; i <= 2'000'000; ++i) form->Line(1500, 4500, 1500, 4500, rt::RGB(255, 0, 0));
-    form->resize(2 * 792, 2 * 573);
+    form->resize(rt::clientSize(2));
     QCoreApplication::processEvents();
     ASSERT_EQ(form->zoom(), 2);
     EXPECT_EQ(at(1500, 4500), kRed);

@@ -370,7 +370,7 @@ TEST_F(Torricelli, ZoomedWhileEmptyingThePictureIsWholeAtTheNewSize)
     // again at the new size, and the rest of the emptying follows at it.
     {
         PacedWithoutWaiting paced;
-        QTimer::singleShot(0, form, [this] { form->resize(2 * 792, 2 * 573); });
+        QTimer::singleShot(0, form, [this] { form->resize(rt::clientSize(2)); });
         empty("1");
     }
     ASSERT_EQ(form->zoom(), 2);
