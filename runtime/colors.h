@@ -31,7 +31,11 @@ constexpr int blueOf(Color c)
 // The sixteen-colour palette; any other index raises InvalidArgument.
 Color QBColor(int index);
 
-// System colours, as the standard colour scheme paints them.
+// System colours, as the standard colour scheme paints them. The forms name
+// them as they were designed, system colours and not plain values: most of
+// them give "title bar text" as their background and their labels', which
+// that scheme paints white. They are fixed here, not read from the desktop,
+// so that every machine shows the forms as designed, a dark theme included.
 namespace sys {
 inline constexpr Color Window = RGB(255, 255, 255);
 inline constexpr Color WindowText = RGB(0, 0, 0);

@@ -134,12 +134,7 @@ protected:
     Form* create() override { return new Window(); }
 };
 
-// The runtime's statements as form code writes them.
-inline void ShowStartupForm()
-{
-    Runtime::instance().showStartupForm();
-}
-
+// The runtime's statement as form code writes it.
 inline void End()
 {
     Runtime::instance().End();
