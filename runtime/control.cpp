@@ -41,7 +41,7 @@ Control* Control::of(const QWidget* view)
     return controlsByView().value(view, nullptr);
 }
 
-Control::Control(Container& container, const Props& props, QWidget* view, Kind kind)
+Control::Control(Container& container, const ControlProps& props, QWidget* view, Kind kind)
     : container_(container),
       view_(view),
       key_(view),

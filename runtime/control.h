@@ -74,7 +74,7 @@ public:
     enum class Kind { Windowless, Windowed };
 
     // `view` is the widget that shows the control; the control owns it.
-    Control(Container& container, const Props& props, QWidget* view, Kind kind);
+    Control(Container& container, const ControlProps& props, QWidget* view, Kind kind);
     virtual ~Control();
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;

@@ -31,7 +31,7 @@ void paintBackground(QWidget& view, Color color, Color fallback);
 
 class Button : public Control {
 public:
-    Button(Container& container, const Props& props);
+    Button(Container& container, const ButtonProps& props);
 
     bool Enabled() const;
     void setEnabled(bool enabled);
@@ -53,7 +53,7 @@ private:
 
 class HScrollBar : public Control {
 public:
-    HScrollBar(Container& container, const Props& props);
+    HScrollBar(Container& container, const ScrollBarProps& props);
 
     int Value() const;
     // Runs the Change handler before it returns when the value changes.
@@ -88,7 +88,7 @@ private:
 
 class TextBox : public Control {
 public:
-    TextBox(Container& container, const Props& props);
+    TextBox(Container& container, const TextBoxProps& props);
 
     QString Text() const;
     // Sets the text as the program does: at once.
@@ -116,7 +116,7 @@ private:
 // corner and, if asked, a border.
 class PictureBox : public Control, public Container {
 public:
-    PictureBox(Container& container, const Props& props);
+    PictureBox(Container& container, const PictureBoxProps& props);
     QWidget& area() override { return widget(); }
     Host& host() override { return Control::host(); }
 
@@ -127,14 +127,15 @@ private:
 // A frame with a caption around its controls.
 class Frame : public Control, public Container {
 public:
-    Frame(Container& container, const Props& props);
+    Frame(Container& container, const FrameProps& props);
     QWidget& area() override { return widget(); }
     Host& host() override { return Control::host(); }
 };
 
 class OptionButton : public Control {
 public:
-    OptionButton(Container& container, const Props& props);
+    // The button `name`: its array's name and its index, "OptTriar(0)".
+    OptionButton(Container& container, const std::string& name, const OptionButtonProps& props);
     bool Value() const;
     QRadioButton& button() const;
     // Chooses the button and runs its array's Click, as a mouse click does.
@@ -150,7 +151,7 @@ private:
 // A control array of option buttons named name(0), name(1), ...
 class OptionArray {
 public:
-    OptionArray(Container& container, const char* name, std::initializer_list<Props> buttons);
+    OptionArray(Container& container, const char* name, std::initializer_list<OptionButtonProps> buttons);
     OptionButton& operator[](size_t index) { return *buttons_.at(index); }
     size_t size() const { return buttons_.size(); }
     // Runs with the index of the button clicked (by the mouse, its key, or

@@ -29,8 +29,8 @@ private:
     PictureCache pixmap_;
 };
 
-PictureBox::PictureBox(Container& container, const Props& props)
-    : Control(container, props, new View(props.picture), Kind::Windowed)
+PictureBox::PictureBox(Container& container, const PictureBoxProps& props)
+    : Control(container, common(props), new View(props.picture), Kind::Windowed)
 {
     auto& view = static_cast<View&>(widget());
     view.owner = this;
@@ -68,8 +68,8 @@ protected:
     }
 };
 
-Frame::Frame(Container& container, const Props& props)
-    : Control(container, props, new FrameView(props.caption), Kind::Windowed)
+Frame::Frame(Container& container, const FrameProps& props)
+    : Control(container, common(props), new FrameView(props.caption), Kind::Windowed)
 {
     QWidget& view = widget();
     font_ = fontSpec();

@@ -58,8 +58,8 @@ protected:
     }
 };
 
-Button::Button(Container& container, const Props& props)
-    : Control(container, props, new View(props.caption), Kind::Windowed)
+Button::Button(Container& container, const ButtonProps& props)
+    : Control(container, common(props), new View(props.caption), Kind::Windowed)
 {
     auto& view = static_cast<View&>(widget());
     view.setEnabled(props.enabled);
@@ -111,8 +111,19 @@ void OptionButton::chooseFromOutside()
 
 // ---- OptionButton ----------------------------------------------------------
 
-OptionButton::OptionButton(Container& container, const Props& props)
-    : Control(container, props, new QRadioButton(QString::fromUtf8(props.caption)), Kind::Windowed)
+namespace {
+
+ControlProps named(const OptionButtonProps& props, const std::string& name)
+{
+    ControlProps common = rt::common(props);
+    common.name = name.c_str();
+    return common;
+}
+
+}  // namespace
+
+OptionButton::OptionButton(Container& container, const std::string& name, const OptionButtonProps& props)
+    : Control(container, named(props, name), new QRadioButton(QString::fromUtf8(props.caption)), Kind::Windowed)
 {
     detail::paintBackground(widget(), props.backColor, container.backColor());
     QObject::connect(&button(), &QRadioButton::clicked, [this] {
@@ -137,13 +148,12 @@ bool OptionButton::Value() const
     return button().isChecked();
 }
 
-OptionArray::OptionArray(Container& container, const char* name, std::initializer_list<Props> buttons)
+OptionArray::OptionArray(Container& container, const char* name, std::initializer_list<OptionButtonProps> buttons)
 {
     int index = 0;
-    for (Props props : buttons) {
+    for (const OptionButtonProps& props : buttons) {
         const std::string element = std::string(name) + "(" + std::to_string(index) + ")";
-        props.name = element.c_str();
-        auto& button = *buttons_.emplace_back(std::make_unique<OptionButton>(container, props));
+        auto& button = *buttons_.emplace_back(std::make_unique<OptionButton>(container, element, props));
         button.click_ = [this, index] {
             if (click_) click_(index);
         };

@@ -102,8 +102,8 @@ protected:
 
 }  // namespace
 
-HScrollBar::HScrollBar(Container& container, const Props& props)
-    : Control(container, props, new ScrollBarView, Kind::Windowed),
+HScrollBar::HScrollBar(Container& container, const ScrollBarProps& props)
+    : Control(container, common(props), new ScrollBarView, Kind::Windowed),
       valueLabelName_(props.valueLabel),
       shownStep_(props.shownStep)
 {
@@ -215,7 +215,7 @@ private:
     TextBox& box_;
 };
 
-TextBox::TextBox(Container& container, const Props& props) : Control(container, props, new View(*this), Kind::Windowed)
+TextBox::TextBox(Container& container, const TextBoxProps& props) : Control(container, common(props), new View(*this), Kind::Windowed)
 {
     auto& view = static_cast<View&>(widget());
     view.setText(QString::fromUtf8(props.caption));

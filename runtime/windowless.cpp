@@ -76,8 +76,8 @@ private:
     Label& label_;
 };
 
-Label::Label(Container& container, const Props& props)
-    : Control(container, props, new View(*this), Kind::Windowless),
+Label::Label(Container& container, const LabelProps& props)
+    : Control(container, common(props), new View(*this), Kind::Windowless),
       caption_(QString::fromUtf8(props.caption)),
       designCaption_(caption_),
       captionName_(props.captionLabel),
@@ -234,8 +234,8 @@ private:
     Shape& shape_;
 };
 
-Shape::Shape(Container& container, const Props& props)
-    : Control(container, props, new View(*this), Kind::Windowless),
+Shape::Shape(Container& container, const ShapeProps& props)
+    : Control(container, common(props), new View(*this), Kind::Windowless),
       kind_(props.shape),
       fillStyle_(props.fillStyle),
       fillColor_(props.fillColor),
@@ -279,8 +279,8 @@ private:
     LineControl& line_;
 };
 
-LineControl::LineControl(Container& container, const Props& props)
-    : Control(container, props, new View(*this), Kind::Windowless),
+LineControl::LineControl(Container& container, const LineProps& props)
+    : Control(container, common(props), new View(*this), Kind::Windowless),
       x1_(props.x1),
       y1_(props.y1),
       x2_(props.x2),
@@ -324,8 +324,8 @@ private:
     PictureCache pixmap_;
 };
 
-Image::Image(Container& container, const Props& props)
-    : Control(container, props, new View(*this, props.picture), Kind::Windowless),
+Image::Image(Container& container, const ImageProps& props)
+    : Control(container, common(props), new View(*this, props.picture), Kind::Windowless),
       description_(QString::fromUtf8(props.description != nullptr ? props.description : props.name))
 {
 }

@@ -15,7 +15,7 @@ namespace rt {
 
 class Label : public Control {
 public:
-    Label(Container& container, const Props& props);
+    Label(Container& container, const LabelProps& props);
 
     const QString& Caption() const { return caption_; }
     void setCaption(const QString& caption);
@@ -67,7 +67,7 @@ private:
 
 class Shape : public Control {
 public:
-    Shape(Container& container, const Props& props);
+    Shape(Container& container, const ShapeProps& props);
 
     FillStyle fillStyle() const { return fillStyle_; }
     void setFillStyle(FillStyle style) { setShown(fillStyle_, style); }
@@ -94,7 +94,7 @@ private:
 
 class LineControl : public Control {
 public:
-    LineControl(Container& container, const Props& props);
+    LineControl(Container& container, const LineProps& props);
 
     float X1() const { return x1_; }
     float Y1() const { return y1_; }
@@ -119,7 +119,7 @@ private:
 
 class Image : public Control {
 public:
-    Image(Container& container, const Props& props);
+    Image(Container& container, const ImageProps& props);
     QString accessibleText() const override { return description_; }
 
 private:

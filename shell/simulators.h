@@ -13,7 +13,7 @@
 namespace shell {
 
 struct Simulator {
-    rt::Props button;  // designer name, caption with its access key, place
+    rt::ButtonProps button;  // designer name, caption with its access key, place
     std::unique_ptr<rt::FormInstanceBase> (*makeInstance)();
 };
 

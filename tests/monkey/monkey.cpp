@@ -159,7 +159,7 @@ void Monkey::step()
 void Monkey::onMenu(rt::Form& menu)
 {
     if (!chance(0.65)) return anyEvent(menu, false);
-    const rt::Props& button = shell::simulators()[simulator_].button;
+    const rt::ButtonProps& button = shell::simulators()[simulator_].button;
     if (chance(0.8)) {
         QWidget& w = pupil::control(menu, button.name);
         log(QStringLiteral("click ") + QString::fromUtf8(button.name));
