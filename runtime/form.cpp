@@ -19,6 +19,8 @@ detail::FormWidgets::FormWidgets(QWidget& window)
 {
 }
 
+// (The widgets are built on the window, which is already a QWidget here;
+// the cast picks that constructor over FormWidgets' copy.)
 Form::Form(const FormProps& props)
     : FormWidgets(static_cast<QWidget&>(*this)), Drawing(drawingSurface, *this), Speech(clientArea, drawingSurface, props.description),
       fit_(*this)

@@ -74,6 +74,8 @@ QSize WindowFit::zoomStepSize() const
     if (const QScreen* screen = window_.screen(); screen != nullptr && zoom > 1) {
         QSize frame = window_.frameGeometry().size() - window_.size();
         if (frame == QSize(0, 0) && shown.windowSystemPlacesWindows) frame = QSize(8, 64);
+        // (In double precision, where fittingZoom divides in float as the
+        // client area's fit always has: the step's size, as it was.)
         const QSize room = screen->availableGeometry().size() - frame;
         zoom = std::max(1.0, std::min({zoom, room.width() / double(kClientWidth / kTwipsPerPixel),
                                        room.height() / double(kClientHeight / kTwipsPerPixel)}));

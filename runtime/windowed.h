@@ -46,7 +46,6 @@ public:
 
 private:
     class View;
-    friend class View;
     void clicked();
     std::function<void()> click_;
 };
