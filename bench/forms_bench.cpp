@@ -135,9 +135,16 @@ struct Zoomed {
     }
 };
 
+// The teacher's slow motion, for as long as a benchmark runs.
+struct SlowedDown {
+    explicit SlowedDown(int slowdown) { rt::Runtime::instance().pacer().setSlowdown(slowdown); }
+    ~SlowedDown() { rt::Runtime::instance().pacer().setSlowdown(1); }
+};
+
 void BM_HeavyHandler(benchmark::State& state, const Heavy& heavy)
 {
     Zoomed zoomed(heavy, static_cast<double>(state.range(0)) / 10);
+    const SlowedDown slowed(static_cast<int>(state.range(1)));
     double cpu = 0;
     std::chrono::nanoseconds virtualTime{0};
     for (auto _ : state) {
@@ -148,6 +155,7 @@ void BM_HeavyHandler(benchmark::State& state, const Heavy& heavy)
     }
     const double n = static_cast<double>(state.iterations());
     state.counters["zoom"] = zoomed.form->zoom();
+    state.counters["slowdown"] = static_cast<double>(state.range(1));
     state.counters["cpu_s"] = cpu / n;
     state.counters["virtual_s"] = std::chrono::duration<double>(virtualTime).count() / n;
     state.counters["cpu/virtual"] = cpu / std::chrono::duration<double>(virtualTime).count();
@@ -158,6 +166,7 @@ void BM_HeavyHandler(benchmark::State& state, const Heavy& heavy)
 void BM_HeavyHandlerFrames(benchmark::State& state, const Heavy& heavy)
 {
     Zoomed zoomed(heavy, static_cast<double>(state.range(0)) / 10);
+    const SlowedDown slowed(static_cast<int>(state.range(1)));
     auto& runtime = rt::Runtime::instance();
     long long frames = 0;
     double wall = 0;
@@ -198,18 +207,19 @@ const Heavy kVenturiAt500{"cmdVenturi",
                           },
                           "cmdSimular"};
 
-// Each at zoom 1 and 4.8; paced, at 4.8.
+// Each at zoom 1 and 4.8, and paced at 4.8; at normal pace and slowed
+// down four times (the first argument is ten times the zoom, the second
+// the slowdown).
 const bool kHeavyRegistered = [] {
     for (const auto& [name, heavy] : {std::pair{"torricelli_emptying_10_to_5m", &kTorricelliEmptying},
                                       std::pair{"continuity_widest_fill", &kContinuityWidestFill},
                                       std::pair{"venturi_500_l_min", &kVenturiAt500}}) {
         benchmark::RegisterBenchmark((std::string("BM_HeavyHandler/") + name).c_str(), BM_HeavyHandler, *heavy)
-            ->Arg(10)
-            ->Arg(48)
+            ->ArgsProduct({{10, 48}, {1, 4}})
             ->Unit(benchmark::kMillisecond);
         benchmark::RegisterBenchmark((std::string("BM_HeavyHandlerFrames/") + name).c_str(), BM_HeavyHandlerFrames,
                                      *heavy)
-            ->Arg(48)
+            ->ArgsProduct({{48}, {1, 4}})
             ->Iterations(1)
             ->Unit(benchmark::kMillisecond);
     }

@@ -43,7 +43,8 @@ public:
         if (const Form* f = form()) {
             if (t == QAccessible::Name) return f->windowTitle();
             if (t == QAccessible::Description) return f->description();
-            if (t == QAccessible::Help) return QString::fromUtf8(kZoomKeys);
+            if (t == QAccessible::Help)
+                return QString::fromUtf8(kZoomKeys) + u' ' + QString::fromUtf8(kSlowMotionKeys);
         }
         if (t == QAccessible::Name) {
             if (surface() != nullptr) return formOfClient(widget()->parentWidget())->drawingDescription();
@@ -275,7 +276,9 @@ void installAccessibility()
 
 bool spokenChild(const QWidget& child)
 {
-    if (dynamic_cast<const FocusMark*>(&child) != nullptr) return false;
+    // Drawn for the eye; screen readers hear what they say otherwise.
+    if (dynamic_cast<const FocusMark*>(&child) != nullptr || dynamic_cast<const SlowMotionNotice*>(&child) != nullptr)
+        return false;
     if (dynamic_cast<const DrawingSurface*>(&child) != nullptr)
         return !formOfClient(child.parentWidget())->drawingDescription().isEmpty();
     if (const auto* announcer = dynamic_cast<const Announcer*>(&child)) return announcer->current();

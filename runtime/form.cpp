@@ -23,7 +23,7 @@ detail::FormWidgets::FormWidgets(QWidget& window)
 // the cast picks that constructor over FormWidgets' copy.)
 Form::Form(const FormProps& props)
     : FormWidgets(static_cast<QWidget&>(*this)), Drawing(drawingSurface, *this), Speech(clientArea, drawingSurface, props.description),
-      fit_(*this)
+      fit_(*this), slowMotion_(*this, clientArea, *this)
 {
     setObjectName(QString::fromUtf8(props.name));
     setWindowTitle(QString::fromUtf8(props.caption));
@@ -140,6 +140,7 @@ void Form::fitToWindow()
     if (zoom == zoom_) return;
     zoom_ = zoom;
     for (Control* c : allControls()) c->rescale();
+    slowMotion_.rescale(zoom);
     QWidget* focused = QApplication::focusWidget();
     focusMark.follow(focused != nullptr && focused->window() == this ? focused : nullptr, zoom);
     // The drawing, again, at the new size.

@@ -11,6 +11,7 @@
 #include "drawing.h"
 #include "drawing_surface.h"
 #include "focus_mark.h"
+#include "slow_motion.h"
 #include "speech.h"
 #include "window_fit.h"
 
@@ -92,6 +93,7 @@ public:
     // Where a form opens: at the zoom step the pupil chose last, or full
     // screen.
     void showAsChosen() { fit_.showAsChosen(); }
+    const SlowMotion& slowMotion() const { return slowMotion_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -106,6 +108,7 @@ private:
     void fitToWindow();
 
     WindowFit fit_;
+    SlowMotion slowMotion_;
     double zoom_ = 1;
     FormHolder* holder_ = nullptr;
     bool loadFinished_ = false;

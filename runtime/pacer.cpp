@@ -37,7 +37,7 @@ void Pacer::endHandler()
 void Pacer::charge(Nanos cost)
 {
     if (!active_) return;
-    virtual_ += cost;
+    virtual_ += cost * slowdown_;
     if (!enabled_ || virtual_ - lastFrame_ < kFrame) return;
     if (present_) present_();
     const Nanos now = now_();

@@ -62,6 +62,12 @@ public:
     const Pace& pace() const { return pace_; }
     void setPace(const Pace& pace) { pace_ = pace; }
 
+    // The teacher's slow motion: every cost, whatever the animation's pace,
+    // counts this many times over (1, 2 or 4). The same pictures come at the
+    // same frame rate, more of them.
+    int slowdown() const { return slowdown_; }
+    void setSlowdown(int slowdown) { slowdown_ = slowdown; }
+
     // Virtual time spent by the running (or the last) handler.
     Nanos elapsed() const { return virtual_ - start_; }
 
@@ -76,6 +82,7 @@ private:
     void charge(Nanos cost);
 
     Pace pace_ = kDefaultPace;
+    int slowdown_ = 1;
     bool enabled_ = false;
     bool active_ = false;
     Nanos start_{0}, virtual_{0}, lastFrame_{0};

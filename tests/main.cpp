@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <QApplication>
 
+#include "runtime/pacer.h"
 #include "runtime/startup.h"
 
 int main(int argc, char** argv)
@@ -14,5 +15,8 @@ int main(int argc, char** argv)
     ::testing::InitGoogleTest(&argc, argv);
     rt::Application app(argc, argv);
     rt::prepareApplication(app);
+    // The pacing tests run again with every animation slowed down.
+    if (const int slowdown = qEnvironmentVariableIntValue("ONDARELL_TEST_SLOWDOWN"); slowdown > 1)
+        rt::Pacer::instance().setSlowdown(slowdown);
     return RUN_ALL_TESTS();
 }

@@ -192,7 +192,10 @@ void expectPace(const char* animation, std::chrono::nanoseconds elapsed, double 
 {
     const double seconds = std::chrono::duration<double>(elapsed).count();
     ::testing::Test::RecordProperty(animation, QString::number(seconds).toStdString());
-    EXPECT_NEAR(seconds, nominal, nominal * 0.025) << animation << " at pixel ratio " << qApp->devicePixelRatio();
+    nominal *= rt::Runtime::instance().pacer().slowdown();
+    EXPECT_NEAR(seconds, nominal, nominal * 0.025)
+        << animation << " at pixel ratio " << qApp->devicePixelRatio() << ", slowed down "
+        << rt::Runtime::instance().pacer().slowdown() << " times";
 }
 
 void expectLabelsReadable(rt::Form& form)

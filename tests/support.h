@@ -97,7 +97,7 @@ void expectLooks(const rt::Form& form, std::initializer_list<Look> table);
 
 // The virtual time an animation took, which must be its own whatever the
 // screen's pixel ratio: within 2.5 % of `nominal` seconds, so that any two
-// ratios stay within 5 % of each other.
+// ratios stay within 5 % of each other. Slowed down, as many times longer.
 void expectPace(const char* animation, std::chrono::nanoseconds elapsed, double nominal);
 
 // Every label of the form whose box holds one line shows its whole caption

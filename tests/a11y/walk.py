@@ -452,6 +452,20 @@ if frame is not None:
           result(frame, "Pressió"))
     key("alt+i")
     announced("L'èmbol 1 ha baixat i l'èmbol 2 ha pujat")
+    # The teacher's slow motion: each step said once, F5 held or not; at a
+    # quarter of its pace the stroke takes four times its 1.6 s.
+    key("F5")
+    announced("Animacions a la meitat de la velocitat")
+    hold("F5", 1)
+    announced("Animacions a un quart de la velocitat")
+    quiet(3, "F5 held")
+    started = time.monotonic()
+    key("alt+i")
+    announced("L'èmbol 1 ha baixat i l'èmbol 2 ha pujat")
+    took = time.monotonic() - started
+    check(took > 5.5, "the stroke at a quarter of its pace took %.1f s" % took)
+    key("F5")
+    announced("Animacions a velocitat normal")
     back_to_menu("Principi de Pascal")
 
 # ---- the end, and what Orca said -----------------------------------------
@@ -477,7 +491,9 @@ for name in spoken_controls:
 for sentence in ("Recipient omplert fins a 5 m", "T'HAS EQUIVOCAT", "El recipient ha pujat fins a la superfície",
                  "L'altura del líquid ha de ser inferior 10 metres", "Dipòsit ple fins a 5 m",
                  "Velocitat màxima de sortida del líquid: 8.85 m/s", "El dipòsit s'ha buidat fins a l'altura del forat",
-                 "Pressió: .1273885 MPascals", "L'èmbol 1 ha baixat i l'èmbol 2 ha pujat"):
+                 "Pressió: .1273885 MPascals", "L'èmbol 1 ha baixat i l'èmbol 2 ha pujat",
+                 "Animacions a la meitat de la velocitat", "Animacions a un quart de la velocitat",
+                 "Animacions a velocitat normal"):
     check(any(sentence in line for line in speech), "Orca did not announce %r" % sentence)
 
 if os.environ.get("ONDARELL_WALK_LOG"):  # kept for a look

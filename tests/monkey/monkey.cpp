@@ -179,7 +179,7 @@ void Monkey::anyEvent(rt::Form& form, bool inHandler)
     if (roll < 36) return clickAnywhere(form);
     if (roll < 61) return pressKey(inHandler);
     if (roll < 65) return accessKey(form);
-    if (roll < 66) return zoomKey();
+    if (roll < 66) return presentationKey();
     if (roll < 81) return type(form);
     if (roll < 85) return paste(form);
     if (roll < 98) return accessibleAction(form);
@@ -243,13 +243,14 @@ void Monkey::accessKey(rt::Form& form)
     key(letter, Qt::AltModifier, text.toLower());
 }
 
-void Monkey::zoomKey()
+void Monkey::presentationKey()
 {
-    switch (below(5)) {
+    switch (below(6)) {
     case 0: log(QStringLiteral("Ctrl+Plus")); return key(Qt::Key_Plus, Qt::ControlModifier, QStringLiteral("+"));
     case 1: log(QStringLiteral("Ctrl+Equal")); return key(Qt::Key_Equal, Qt::ControlModifier, QStringLiteral("="));
     case 2: log(QStringLiteral("Ctrl+Minus")); return key(Qt::Key_Minus, Qt::ControlModifier, QStringLiteral("-"));
     case 3: log(QStringLiteral("Ctrl+0")); return key(Qt::Key_0, Qt::ControlModifier, QStringLiteral("0"));
+    case 4: log(QStringLiteral("F5")); return key(Qt::Key_F5, Qt::NoModifier, QString());
     default: log(QStringLiteral("F11")); return key(Qt::Key_F11, Qt::NoModifier, QString());
     }
 }

@@ -62,7 +62,7 @@ private:
     void clickAnywhere(rt::Form& form);
     void pressKey(bool inHandler);
     void accessKey(rt::Form& form);
-    void zoomKey();
+    void presentationKey();
     void type(rt::Form& form);
     void paste(rt::Form& form);
     void accessibleAction(rt::Form& form);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <QAccessible>
+#include <QPainter>
 
 #include "pascal/form.h"
 #include "runtime/numbers.h"
@@ -289,6 +290,60 @@ TEST_F(Pascal, TheValveOpensDuringTheStrokeAndTheStrokeIsPaced)
     ASSERT_GT(seen.size(), 60u);
     EXPECT_EQ(seen[seen.size() / 2], kValveOpen);
     EXPECT_EQ(valve(), kValveAtRest);
+}
+
+// F5, as the window system delivers it, steps the pace of every animation:
+// the same stroke, twice or four times as long, in more frames of the same
+// length, to the same final picture; each step said and shown, the caption
+// kept.
+TEST_F(Pascal, TheTeachersSlowMotionStepsThePaceOfTheStroke)
+{
+    // (The pacing tests may run slowed down as a whole.)
+    auto& pacer = rt::Runtime::instance().pacer();
+    const int given = pacer.slowdown();
+    pacer.setSlowdown(1);
+    activate(*form);
+    const QString caption = form->windowTitle();
+    const auto stroke = [&](QImage& picture) {
+        int frames = 0;
+        {
+            PacedWithoutWaiting paced([&] { ++frames; });
+            click(*form, "cmdSimular");
+        }
+        picture = form->client().grab().toImage();
+        return frames;
+    };
+    QImage atNormalPace;
+    const int normalFrames = stroke(atNormalPace);
+    const struct {
+        const char* sentence;
+        int slowdown;
+    } steps[] = {{"Animacions a la meitat de la velocitat", 2},
+                 {"Animacions a un quart de la velocitat", 4},
+                 {"Animacions a velocitat normal", 1}};
+    unsigned long time = 5'000'000;
+    for (const auto& s : steps) {
+        sendKey(QEvent::KeyPress, Qt::Key_F5, Qt::NoModifier, time += 1000);
+        sendKey(QEvent::KeyRelease, Qt::Key_F5, Qt::NoModifier, time += 50);
+        EXPECT_EQ(pacer.slowdown(), s.slowdown);
+        EXPECT_EQ(form->lastAnnouncement(), QString::fromUtf8(s.sentence) + u'.');
+        const QLabel& notice = form->slowMotion().notice();
+        EXPECT_TRUE(notice.isVisible()) << s.sentence;
+        EXPECT_EQ(notice.text(), QString::fromUtf8(s.sentence));
+        EXPECT_EQ(form->windowTitle(), caption);
+        click(*form, "cmdEsborrar");
+        QImage picture;
+        const int frames = stroke(picture);
+        const double seconds = std::chrono::duration<double>(pacer.elapsed()).count();
+        EXPECT_NEAR(seconds, 1.598 * s.slowdown, 1.598 * s.slowdown * 0.025) << s.sentence;
+        EXPECT_GE(frames / seconds, 55.0) << s.sentence;
+        EXPECT_NEAR(frames, normalFrames * s.slowdown, normalFrames * s.slowdown / 20) << s.sentence;
+        // (The notice still shows: the clock never waited.)
+        QImage normal = atNormalPace;
+        for (QImage* image : {&picture, &normal}) QPainter(image).fillRect(notice.geometry(), Qt::black);
+        EXPECT_EQ(picture, normal) << s.sentence;
+    }
+    pacer.setSlowdown(given);
 }
 
 TEST_F(Pascal, ClicksOnThePressResetItClicksOnLabelsDoNot)

@@ -161,6 +161,13 @@ TEST_F(Controls, AKeyHeldDownPressesAButtonOnce)
         holdKey(Qt::Key_0, Qt::NoModifier, 4);
         settle();
         EXPECT_EQ(form->txtA.Text(), "00000") << with;
+        // But not F5 there: held, it steps the pace once.
+        rt::Pacer& pacer = rt::Pacer::instance();
+        const int slowdown = pacer.slowdown();
+        holdKey(Qt::Key_F5, Qt::NoModifier, 4);
+        settle();
+        EXPECT_EQ(pacer.slowdown(), rt::nextSlowdown(slowdown)) << with;
+        pacer.setSlowdown(slowdown);
     }
     // Repeats that carry the mark, as other window systems send them.
     a = 0;
@@ -294,6 +301,7 @@ TEST_F(Controls, ScreenReadersSeeTheFormAsAPupilDoes)
     EXPECT_EQ(window->text(QAccessible::Name), "Prova");
     EXPECT_EQ(window->text(QAccessible::Description), "Un formulari de prova.");
     EXPECT_TRUE(window->text(QAccessible::Help).contains("Ctrl+0"));
+    EXPECT_TRUE(window->text(QAccessible::Help).contains("F5 alenteix les animacions"));
     ASSERT_EQ(window->childCount(), 1);
     QAccessibleInterface* client = window->child(0);
 
