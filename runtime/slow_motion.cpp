@@ -69,20 +69,20 @@ void SlowMotion::rescale(double zoom)
 void SlowMotion::place()
 {
     // White on near-black, as large as a caption read from the back of the
-    // room, at the top of the client area, clear of the title.
+    // room, in the top-left corner, over the form's title: clear of the
+    // buttons and of the drawing an animation moves.
     const auto px = [this](double pixels) { return int(std::lround(pixels * zoom_)); };
     QFont font = notice_.font();
-    font.setPixelSize(px(16));
+    font.setPixelSize(px(15));
     font.setBold(true);
     notice_.setFont(font);
     notice_.setStyleSheet(QStringLiteral("background-color: rgba(20, 20, 20, 215); color: white; "
                                          "border-radius: %1px; padding: %2px %3px;")
                               .arg(px(6))
                               .arg(px(6))
-                              .arg(px(16)));
+                              .arg(px(12)));
     notice_.adjustSize();
-    const QWidget& client = *notice_.parentWidget();
-    notice_.move((client.width() - notice_.width()) / 2, px(8));
+    notice_.move(px(8), px(8));
 }
 
 }  // namespace rt
