@@ -330,6 +330,9 @@ TEST_F(Pascal, TheTeachersSlowMotionStepsThePaceOfTheStroke)
         const QLabel& notice = form->slowMotion().notice();
         EXPECT_TRUE(notice.isVisible()) << s.sentence;
         EXPECT_EQ(notice.text(), QString::fromUtf8(s.sentence));
+        // Heard once, as the announcement: the notice is not in the tree.
+        auto* shown = QAccessible::queryAccessibleInterface(const_cast<QLabel*>(&notice));
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(&form->client())->indexOfChild(shown), -1);
         EXPECT_EQ(form->windowTitle(), caption);
         click(*form, "cmdEsborrar");
         QImage picture;
