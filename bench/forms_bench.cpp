@@ -137,8 +137,12 @@ struct Zoomed {
 
 // The teacher's slow motion, for as long as a benchmark runs.
 struct SlowedDown {
-    explicit SlowedDown(int slowdown) { rt::Runtime::instance().pacer().setSlowdown(slowdown); }
-    ~SlowedDown() { rt::Runtime::instance().pacer().setSlowdown(1); }
+    explicit SlowedDown(int slowdown) : before(rt::Runtime::instance().pacer().slowdown())
+    {
+        rt::Runtime::instance().pacer().setSlowdown(slowdown);
+    }
+    ~SlowedDown() { rt::Runtime::instance().pacer().setSlowdown(before); }
+    const int before;
 };
 
 void BM_HeavyHandler(benchmark::State& state, const Heavy& heavy)

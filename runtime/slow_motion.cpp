@@ -3,6 +3,7 @@
 #include <QKeySequence>
 #include <QShortcut>
 #include <cmath>
+#include <iterator>
 
 #include "pacer.h"
 #include "speech.h"
@@ -13,20 +14,32 @@ namespace {
 
 constexpr int kNoticeMs = 2500;
 
+// F5's round, in order.
+constexpr struct {
+    int slowdown;
+    const char* sentence;
+} kSteps[] = {{1, "Animacions a velocitat normal"},
+              {2, "Animacions a la meitat de la velocitat"},
+              {4, "Animacions a un quart de la velocitat"}};
+
+// Where `slowdown` stands in the round; an unknown one, at normal pace.
+size_t stepOf(int slowdown)
+{
+    for (size_t i = 0; i < std::size(kSteps); ++i)
+        if (kSteps[i].slowdown == slowdown) return i;
+    return 0;
+}
+
 }  // namespace
 
 int nextSlowdown(int slowdown)
 {
-    return slowdown == 1 ? 2 : slowdown == 2 ? 4 : 1;
+    return kSteps[(stepOf(slowdown) + 1) % std::size(kSteps)].slowdown;
 }
 
 QString slowdownSentence(int slowdown)
 {
-    switch (slowdown) {
-    case 2: return QStringLiteral("Animacions a la meitat de la velocitat");
-    case 4: return QStringLiteral("Animacions a un quart de la velocitat");
-    default: return QStringLiteral("Animacions a velocitat normal");
-    }
+    return QString::fromUtf8(kSteps[stepOf(slowdown)].sentence);
 }
 
 SlowMotionNotice::SlowMotionNotice(QWidget& client) : QLabel(&client)
@@ -63,7 +76,7 @@ void SlowMotion::step()
 void SlowMotion::rescale(double zoom)
 {
     zoom_ = zoom;
-    place();
+    if (notice_.isVisible()) place();
 }
 
 void SlowMotion::place()
@@ -72,7 +85,9 @@ void SlowMotion::place()
     // room, in the top-left corner, over the form's title: clear of the
     // buttons and of the drawing an animation moves.
     const auto px = [this](double pixels) { return int(std::lround(pixels * zoom_)); };
-    QFont font = notice_.font();
+    // (The form's face, as it is once the form is built; a widget with a
+    // style sheet of its own does not inherit it.)
+    QFont font = notice_.parentWidget()->font();
     font.setPixelSize(px(15));
     font.setBold(true);
     notice_.setFont(font);

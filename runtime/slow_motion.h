@@ -20,7 +20,7 @@ int nextSlowdown(int slowdown);
 // What the pupil hears and reads once F5 has chosen `slowdown`.
 QString slowdownSentence(int slowdown);
 
-// What F5 chose, shown for a moment at the top of the client area. It is
+// What F5 chose, shown for a moment in the client area's top-left corner. It is
 // seen only: screen readers hear the same sentence announced.
 class SlowMotionNotice : public QLabel {
 public:
@@ -39,6 +39,7 @@ public:
 
 private:
     void step();
+    // Styles and places the notice at the zoom: done when it shows.
     void place();
 
     Speech& speech_;
