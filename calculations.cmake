@@ -5,7 +5,8 @@
 # source tree with a calculation.h; ONDARELL_SIMULATORS lists them.
 set(ondarell_top ${CMAKE_CURRENT_LIST_DIR})
 
-add_library(ondarell_numbers STATIC ${ondarell_top}/runtime/numbers.cpp ${ondarell_top}/runtime/colors.cpp)
+add_library(ondarell_numbers STATIC ${ondarell_top}/runtime/numbers.cpp ${ondarell_top}/runtime/spoken.cpp
+                             ${ondarell_top}/runtime/colors.cpp)
 target_include_directories(ondarell_numbers PUBLIC ${ondarell_top})
 
 file(GLOB simulator_calculations RELATIVE ${ondarell_top} CONFIGURE_DEPENDS ${ondarell_top}/*/calculation.h)

@@ -48,8 +48,13 @@ void frmArquímedes::Càlcul()
     shpAlturaLíquid.setFillStyle(FillStyle::Solid);
     shpAlturaLíquid.setHeight(coverHeight(h));
     shpVaixell.setFillColor(kProduct);
-    const QString filled = QStringLiteral("Recipient omplert fins a %1 amb un producte de densitat %2")
-                               .arg(lblAlturaL.Caption(), lblDensitatValor.Caption());
+    // Built from the values, in Catalan: the density label writes the
+    // desktop's decimal mark.
+    const QString filled =
+        h == 0 ? QStringLiteral("Recipient buit")
+               : QStringLiteral("Recipient omplert fins a %1 m amb un producte de densitat %2 kg/dm3")
+                     .arg(QString::fromStdString(integerText(h)),
+                          QString::fromStdString(decimalText(HSBDensitat.Value() / 10.0, ",")));
     shpVaixell.setAccessibleName(filled);
     announce(filled);
 }
@@ -106,7 +111,7 @@ void frmArquímedes::cmdIniciarMoviment_Click()
                         : direction > 0 ? "El recipient ha baixat fins al fons"
                                         : "El recipient es manté a la mateixa altura";
     shpVaixell.setAccessibleName(direction < 0   ? QStringLiteral("Recipient surant a la superfície")
-                                 : direction > 0 ? QStringLiteral("Recipient enfonsat al fons")
+                                 : direction > 0 ? QStringLiteral("Recipient al fons")
                                                  : QStringLiteral("Recipient a la posició inicial"));
     announce(QString::fromUtf8(ended));
 }

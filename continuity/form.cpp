@@ -116,6 +116,8 @@ void frmCabal::cmdCalcular_Click()
 QString frmCabal::sections() const
 {
     const Values& v = values_;
+    // Refused or cleared, the form keeps diameters of 1 mm the pupil never set.
+    if (v.Cabal == 0) return QStringLiteral("falten dades");
     return QStringLiteral("diàmetres dels trams: %1, %2 i %3 mm")
         .arg(QString::fromStdString(integerText(static_cast<int>(v.Diametre1))),
              QString::fromStdString(integerText(static_cast<int>(v.Diametre2))),
@@ -156,7 +158,8 @@ void frmCabal::cmdSimular_Click()
     for (int x = kSection3; x <= kEnd; x += 5) column(x, straightLimit(v.Diametre3));
     // Said as it happened: a pipe too narrow to hold a dot shows no fluid.
     if (!drawn) {
-        announce(QStringLiteral("La canonada és massa estreta per dibuixar-hi el fluid"));
+        announce(v.Cabal == 0 ? QStringLiteral("Falten dades: no hi ha fluid per dibuixar")
+                              : QStringLiteral("La canonada és massa estreta per dibuixar-hi el fluid"));
         return;
     }
     describeDrawing(QStringLiteral("Canonada plena de fluid; %1").arg(sections()));

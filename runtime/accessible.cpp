@@ -8,12 +8,20 @@
 
 #include "form.h"
 #include "speech.h"
+#include "spoken.h"
 #include "windowed.h"
 #include "windowless.h"
 
 namespace rt {
 
 namespace {
+
+// Every text a screen reader is given goes through here: its numbers and
+// units as a Catalan voice must hear them, whatever the screen shows.
+QString heard(const QString& text)
+{
+    return QString::fromStdString(spokenText(text.trimmed().toStdString()));
+}
 
 Form* formOfClient(const QWidget* widget)
 {
@@ -38,28 +46,14 @@ public:
                                                                           : QAccessible::Grouping;
         return QAccessibleWidget::role();
     }
-    QString text(QAccessible::Text t) const override
-    {
-        if (const Form* f = form()) {
-            if (t == QAccessible::Name) return f->windowTitle();
-            if (t == QAccessible::Description) return f->description();
-            if (t == QAccessible::Help)
-                return QString::fromUtf8(kZoomKeys) + u' ' + QString::fromUtf8(kSlowMotionKeys);
-        }
-        if (t == QAccessible::Name) {
-            if (surface() != nullptr) return formOfClient(widget()->parentWidget())->drawingDescription();
-            if (const Announcer* a = announcer()) return a->message();
-            if (const PictureBox* box = pictureBox()) return box->accessibleText();
-        }
-        return QAccessibleWidget::text(t);
-    }
+    QString text(QAccessible::Text t) const override { return heard(shownText(t)); }
     QAccessible::State state() const override
     {
         QAccessible::State state = QAccessibleWidget::state();
         // The drawing is there for screen readers only while it shows
         // something; a message, from the moment it is out.
         if (surface() != nullptr || announcer() != nullptr) {
-            state.invisible = text(QAccessible::Name).isEmpty();
+            state.invisible = shownText(QAccessible::Name).isEmpty();
             state.offscreen = state.invisible;
         }
         return state;
@@ -79,6 +73,21 @@ public:
     }
 
 private:
+    QString shownText(QAccessible::Text t) const
+    {
+        if (const Form* f = form()) {
+            if (t == QAccessible::Name) return f->windowTitle();
+            if (t == QAccessible::Description) return f->description();
+            if (t == QAccessible::Help)
+                return QString::fromUtf8(kZoomKeys) + u' ' + QString::fromUtf8(kSlowMotionKeys);
+        }
+        if (t == QAccessible::Name) {
+            if (surface() != nullptr) return formOfClient(widget()->parentWidget())->drawingDescription();
+            if (const Announcer* a = announcer()) return a->message();
+            if (const PictureBox* box = pictureBox()) return box->accessibleText();
+        }
+        return QAccessibleWidget::text(t);
+    }
     Form* form() const { return dynamic_cast<Form*>(widget()); }
     const DrawingSurface* surface() const { return dynamic_cast<const DrawingSurface*>(widget()); }
     const Announcer* announcer() const { return dynamic_cast<const Announcer*>(widget()); }
@@ -97,23 +106,29 @@ private:
 
 // A scroll bar whose value reads as the form shows it: its name carries the
 // value label ("Densitat: 1,5 kg/dm3"), and its value is in the units on
-// screen (0 to 20, not 0 to 200).
+// screen (0 to 10 metres, not 0 to 200 steps). A bar whose steps are not
+// whole units gives no value: a screen reader would write it with a point
+// ("1.5", Qt giving it no text of its own), so it is heard through its
+// value label, which is announced as the pupil moves it.
 class ScrollBarAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
 public:
     explicit ScrollBarAccessible(QScrollBar* bar) : QAccessibleWidget(bar, QAccessible::ScrollBar) {}
 
     void* interface_cast(QAccessible::InterfaceType t) override
     {
-        if (t == QAccessible::ValueInterface) return static_cast<QAccessibleValueInterface*>(this);
+        if (t == QAccessible::ValueInterface) {
+            const HScrollBar* owner = control();
+            return owner == nullptr || owner->wholeSteps() ? static_cast<QAccessibleValueInterface*>(this) : nullptr;
+        }
         return QAccessibleWidget::interface_cast(t);
     }
     QString text(QAccessible::Text t) const override
     {
         const QString name = QAccessibleWidget::text(t);
         const HScrollBar* owner = control();
-        if (t != QAccessible::Name || owner == nullptr || owner->valueLabel() == nullptr) return name;
+        if (t != QAccessible::Name || owner == nullptr || owner->valueLabel() == nullptr) return heard(name);
         const QString shown = owner->valueLabel()->shownText().trimmed();
-        return shown.startsWith(name) ? shown : name + QStringLiteral(": ") + shown;
+        return heard(shown.startsWith(name) ? shown : name + QStringLiteral(": ") + shown);
     }
     QList<QPair<QAccessibleInterface*, QAccessible::Relation>> relations(QAccessible::Relation match) const override
     {
@@ -157,8 +172,7 @@ public:
     }
     QString text(QAccessible::Text t) const override
     {
-        if (t == QAccessible::Name) return control_.accessibleText();
-        return QAccessibleWidget::text(t);
+        return heard(t == QAccessible::Name ? control_.accessibleText() : QAccessibleWidget::text(t));
     }
     // A result is labelled by its caption and unit, which are its labels.
     QList<QPair<QAccessibleInterface*, QAccessible::Relation>> relations(QAccessible::Relation match) const override
@@ -193,12 +207,13 @@ public:
         const QString caption = button().text();
         if (t == QAccessible::Name && widget()->accessibleName().isEmpty()) {
             QString name = caption;
-            return name.replace(QStringLiteral("&&"), QStringLiteral("\x01"))
-                .remove(QLatin1Char('&'))
-                .replace(QLatin1Char('\x01'), QLatin1Char('&'));
+            return heard(name.replace(QStringLiteral("&&"), QStringLiteral("\x01"))
+                             .remove(QLatin1Char('&'))
+                             .replace(QLatin1Char('\x01'), QLatin1Char('&')));
         }
         if (t == QAccessible::Accelerator) return QKeySequence::mnemonic(caption).toString(QKeySequence::NativeText);
-        return QAccessibleWidget::text(t);
+        return t == QAccessible::Name || t == QAccessible::Description ? heard(QAccessibleWidget::text(t))
+                                                                        : QAccessibleWidget::text(t);
     }
     QAccessible::State state() const override
     {

@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "errors.h"
+#include "spoken.h"
 
 namespace rt {
 namespace {
@@ -174,7 +175,7 @@ std::string signedText(double value, int precision, std::string_view point)
 
 std::string sentenceNumber(float value)
 {
-    return signedText(value, 7, ",");
+    return spokenNumber(shortNumber(value));
 }
 
 std::string integerText(long long value)

@@ -16,8 +16,8 @@ std::string shortNumber(float value);
 std::string shortNumber(double value);
 
 // A single-precision result as the program's own sentences say it, in
-// Catalan: its short form's digits with a zero before the decimal comma
-// ("0,5", "8,03", "-0,25"), never read as "punt cinc".
+// Catalan: its short form as a screen reader is given it (spoken.h), with
+// a zero before the decimal comma ("0,5", "8,03", "-0,25").
 std::string sentenceNumber(float value);
 
 // Plain integer text of value labels: "10", "-3"; no leading blank.

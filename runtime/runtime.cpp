@@ -80,7 +80,9 @@ void Runtime::run(const std::function<void()>& handler)
             handler();
         } catch (const EndSignal&) {
         } catch (const RuntimeError& e) {
-            reporter_(QStringLiteral("Error d'execució %1:\n\n%2").arg(e.number()).arg(QString::fromUtf8(e.what())));
+            reporter_(QStringLiteral("Error d'execució %1:\n\n%2\n\nEl programa es tancarà.")
+                          .arg(e.number())
+                          .arg(QString::fromUtf8(e.what())));
             endProgram(1);
         } catch (const std::exception& e) {
             // The pupil reads Catalan; what went wrong, in the library's own

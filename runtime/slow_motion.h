@@ -13,7 +13,8 @@ class Speech;
 
 // How a teacher finds the key, in each window's help.
 inline constexpr const char* kSlowMotionKeys =
-    "F5 alenteix les animacions a la meitat i a un quart de la velocitat, i les torna a la velocitat normal.";
+    "Cada vegada que premeu F5, les animacions passen a la meitat de la velocitat, després a un quart i després "
+    "tornen a velocitat normal.";
 
 // The slowdown F5 chooses after `slowdown`: 1, 2, 4, then 1 again.
 int nextSlowdown(int slowdown);

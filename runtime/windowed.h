@@ -66,6 +66,9 @@ public:
     // The label that shows the value, and what one step is worth there.
     const Label* valueLabel() const { return valueLabel_; }
     double shownStep() const { return shownStep_; }
+    // Whether a step is a whole number of the units shown (a metre, not a
+    // tenth of a kilogram per cubic decimetre).
+    bool wholeSteps() const;
     void link() override;
     // An assistive technology's value: shown at once, its Change handler
     // run once the tool has its answer.

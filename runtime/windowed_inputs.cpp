@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <cmath>
 #include <optional>
 
 #include "errors.h"
@@ -133,8 +134,18 @@ void HScrollBar::movedFromOutside(bool byAssistiveTool)
     } else if (byAssistiveTool) {
         Handlers::instance().dispatchLater(&widget(), [this] { runChange(); });
     } else {
-        Handlers::instance().dispatch(&widget(), [this] { runChange(); });
+        Handlers::instance().dispatch(&widget(), [this] {
+            runChange();
+            // A screen reader says the new value of a bar whose steps are
+            // whole (accessible.cpp); of another, its value label is said.
+            if (!wholeSteps() && valueLabel_ != nullptr) host().announce(*valueLabel_);
+        });
     }
+}
+
+bool HScrollBar::wholeSteps() const
+{
+    return shownStep_ == std::floor(shownStep_);
 }
 
 void HScrollBar::moveFromOutside(int value)

@@ -18,6 +18,12 @@
 #include "pupil.h"
 #include "runtime/runtime.h"
 
+// A text in a failure's message, as text.
+inline void PrintTo(const QString& text, std::ostream* os)
+{
+    *os << '"' << text.toStdString() << '"';
+}
+
 namespace test {
 
 template <class T = QWidget>

@@ -129,7 +129,8 @@ void frmTorricelli::BuidarRecipient()
     imgDipositInicial.setVisible(false);
     const Hole hole = readHole(txtAlturaForat.textUtf8(), L);
     H = hole.twips;
-    if (hole.refusal != Refusal::None) {
+    const bool refused = hole.refusal != Refusal::None;
+    if (refused) {
         lblAvis.setCaption(message(hole.refusal));
         txtAlturaForat.setText("");
         L = 0;
@@ -151,8 +152,12 @@ void frmTorricelli::BuidarRecipient()
             LineTo(2630 + 500 * s, k - H, kWhite);
         }
     }
-    describeDrawing(QStringLiteral("Dipòsit buidat fins al forat, a %1 m; el raig arriba a %2 m de la paret")
-                        .arg(metres(H), QString::fromStdString(sentenceNumber(r.distance))));
+    // A refused hole empties nothing: the warning is all there is to say,
+    // and the tank is drawn as it was.
+    if (refused) return;
+    describeDrawing(
+        QStringLiteral("Dipòsit buidat fins al forat, a %1 m; al principi, el raig arribava a %2 m de la paret")
+            .arg(metres(H), QString::fromStdString(sentenceNumber(r.distance))));
     announce(QStringLiteral("El dipòsit s'ha buidat fins a l'altura del forat, %1 m").arg(metres(H)));
 }
 

@@ -55,8 +55,12 @@ void frmVenturi::cmdSimular_Click()
     lblResultatEscala.setCaption(shortNumber(delta) + " mm");
     cmdCalcular.setEnabled(false);
     const QString gap = QString::fromStdString(sentenceNumber(delta));
-    describeDrawing(QStringLiteral("Tub ple d'aigua; diferència de nivell al manòmetre: %1 mm").arg(gap));
-    announce(QStringLiteral("El manòmetre marca una diferència de nivell de %1 mm").arg(gap));
+    // Each arm moves by delta: the value is the pressure difference, in
+    // millimetres of water column, not the distance between the levels.
+    const QString reading = QStringLiteral("el manòmetre marca una diferència de pressions de %1 mm de columna d'aigua")
+                                .arg(gap);
+    describeDrawing(QStringLiteral("Tub ple d'aigua; ") + reading);
+    announce(reading.at(0).toUpper() + reading.mid(1));
 }
 
 // The filling, for a pressure difference of delta millimetres: the pipe

@@ -195,7 +195,7 @@ TEST_F(Pascal, CalculationAndUnitLabels)
         EXPECT_EQ(form->lastAnnouncement(),
                   QString("Pressió: %1 MPascals. %2.").arg(QString(c.pressure).trimmed(), c.pes2));
         EXPECT_EQ(QAccessible::queryAccessibleInterface(find(*form, "HSBForçaAplicada"))->text(QAccessible::Name),
-                  QString("Força aplicada: ") + c.units[0]);
+                  QString("Força aplicada: %1 newtons").arg(c.F));
         expectLabelsReadable(*form);
     }
     set("HSBForçaAplicada", 20);  // the results stay until the next calculation

@@ -31,7 +31,7 @@ TEST_F(Dispatch, ARunTimeErrorIsReportedInCatalanAndEndsTheProgram)
         std::function<void()> fault;
         const char* message;
     } cases[] = {
-        {[] { throw rt::Overflow(); }, "Error d'execució 6:\n\nDesbordament"},
+        {[] { throw rt::Overflow(); }, "Error d'execució 6:\n\nDesbordament\n\nEl programa es tancarà."},
         {[] { throw std::invalid_argument("lblNoSuchLabel"); },
          "Error d'execució:\n\nS'ha produït un error intern i el programa es tancarà."},
     };
@@ -84,7 +84,7 @@ TEST_F(Dispatch, AssistiveActionsDuringAHandlerWaitAndKeepTheirOrder)
         seen.push_back("A");
         accessible("cmdB")->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         accessible("txtA")->editableTextInterface()->insertText(0, "3,5");
-        accessible("hsbA")->valueInterface()->setCurrentValue(4.5);  // in the units shown
+        accessible("hsbA")->valueInterface()->setCurrentValue(18);  // in the units shown
         seen.push_back("A sees '" + f.txtA.Text() + "' " + QString::number(f.hsbA.Value()));
     });
     click(f, "cmdA");
@@ -97,7 +97,7 @@ TEST_F(Dispatch, AssistiveActionsDuringAHandlerWaitAndKeepTheirOrder)
     // Change handler too, in the order they came.
     seen.clear();
     accessible("cmdB")->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    accessible("hsbA")->valueInterface()->setCurrentValue(2.5);
+    accessible("hsbA")->valueInterface()->setCurrentValue(10);
     accessible("txtA")->editableTextInterface()->insertText(0, "7");
     EXPECT_TRUE(seen.empty());
     EXPECT_EQ(f.hsbA.Value(), 9);

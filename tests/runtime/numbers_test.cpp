@@ -8,6 +8,7 @@
 #include "runtime/colors.h"
 #include "runtime/errors.h"
 #include "runtime/numbers.h"
+#include "runtime/spoken.h"
 
 using namespace rt;
 
@@ -108,6 +109,56 @@ TEST_P(InLocale, DecimalTextShortestFormWithTheGivenSeparator)
         const auto point = text.find('.');
         EXPECT_TRUE(point == std::string::npos || text.size() - point == 2) << text;
     }
+}
+
+// What a screen reader is given, as a Catalan voice must hear it: the
+// screen's digits with a decimal comma, the units in words.
+TEST_P(InLocale, SpokenTextTable)
+{
+    const struct {
+        const char* shown;
+        const char* spoken;
+    } cases[] = {
+        {"4.244", "4,244"},
+        {".2182219", "0,2182219"},
+        {"-.25", "-0,25"},
+        {"1,5 kg/dm3", "1,5 quilograms per decímetre cúbic"},
+        {"1.5 kg/dm3", "1,5 quilograms per decímetre cúbic"},
+        {"Velocitat fluid en la canonada 2: 4.244 m/seg", "Velocitat fluid en la canonada 2: 4,244 metres per segon"},
+        {"Pressió: .2182219 MPascals", "Pressió: 0,2182219 megapascals"},
+        {"R= 98945.31 Newtons", "R= 98945,31 newtons"},
+        {"R= 5E+07 Newtons", "R= 5 per 10 elevat a 7 newtons"},
+        {"R= 1.234568E+07 Newtons", "R= 1,234568 per 10 elevat a 7 newtons"},
+        {"3.1E-05", "3,1 per 10 elevat a menys 5"},
+        {"Distància: 1 metres", "Distància: 1 metre"},
+        {"fins a 1 m.", "fins a 1 metre."},
+        {"fins a 0 m.", "fins a 0 metres."},
+        {"Temps: .45 segons", "Temps: 0,45 segons"},
+        {"Temps: 1 segons", "Temps: 1 segon"},
+        {"Cabal = 350 l/min", "Cabal = 350 litres per minut"},
+        {"El valor del cabal és 1 litres/min", "El valor del cabal és 1 litre per minut"},
+        {"Diàmetre èmbol 1: 143 mm", "Diàmetre èmbol 1: 143 mil·límetres"},
+        {"a 8,03 m de la paret", "a 8,03 metres de la paret"},
+        {"Velocitat 1: 2.652 m/s", "Velocitat 1: 2,652 metres per segon"},
+        {"l'empenta de l'aigua de 98.000 N; E > F", "l'empenta de l'aigua de 98000 newtons; E > F"},
+        {"de 200 mm. per tal", "de 200 mil·límetres. per tal"},
+        {"-1 m", "-1 metre"},
+        // No number: inside a word, a list, a unit with no number.
+        {"A1 per v1; φ2 i D1", "A1 per v1; φ2 i D1"},
+        {"diàmetres: 20, 40 i 200 mm", "diàmetres: 20, 40 i 200 mil·límetres"},
+        {"v = velocitat (m/s); T'HAS EQUIVOCAT.Simula", "v = velocitat (m/s); T'HAS EQUIVOCAT.Simula"},
+        {"Pes 1 mostra 5 mmm i 5 ms", "Pes 1 mostra 5 mmm i 5 ms"},
+        {"Cal donar valors !!", "Cal donar valors !!"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(spokenText(c.shown), c.spoken) << c.shown;
+    // Said twice, the same: the program's own Catalan sentences pass through.
+    for (const auto& c : cases) EXPECT_EQ(spokenText(c.spoken), c.spoken) << c.spoken;
+    // A number on its own, and text that is none.
+    EXPECT_EQ(spokenNumber(" 79379.99"), "79379,99");
+    EXPECT_EQ(spokenNumber(" 0"), "0");
+    EXPECT_EQ(spokenNumber("abc"), "abc");
+    EXPECT_EQ(unitWords("mm", true), "mil·límetre");
+    EXPECT_EQ(unitWords("abc", false), "");
 }
 
 TEST_P(InLocale, ParseLeadingNumberTable)

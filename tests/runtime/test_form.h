@@ -29,8 +29,8 @@ public:
     rt::Button cmdB{*this, {.name = "cmdB", .caption = "&Desactivat", .left = 4500, .top = 150, .width = 1200, .height = 450, .tabIndex = 3, .enabled = false}};
     rt::Shape shpA{*this, {.name = "shpA", .left = 150, .top = 1500, .width = 1500, .height = 750, .fillStyle = rt::FillStyle::Solid, .fillColor = kBlue}};
     rt::LineControl linA{*this, {.name = "linA", .x1 = 150, .y1 = 3000, .x2 = 3000, .y2 = 3000, .borderWidth = 3}};
-    rt::HScrollBar hsbA{*this, {.name = "hsbA", .left = 3000, .top = 1500, .width = 2000, .height = 255, .tabIndex = 0, .min = 0, .max = 10, .value = 2, .accessibleName = "Mida", .valueLabel = "lblMida", .shownStep = 0.5}};
-    rt::Label lblMida{*this, {.name = "lblMida", .caption = "1 mm", .left = 5100, .top = 1500, .width = 600, .height = 255}};
+    rt::HScrollBar hsbA{*this, {.name = "hsbA", .left = 3000, .top = 1500, .width = 2000, .height = 255, .tabIndex = 0, .min = 0, .max = 10, .value = 2, .accessibleName = "Mida", .valueLabel = "lblMida", .shownStep = 2}};
+    rt::Label lblMida{*this, {.name = "lblMida", .caption = "4 mm", .left = 5100, .top = 1500, .width = 600, .height = 255}};
     rt::Label lblTítol{*this, {.name = "lblTítol", .caption = "Velocitat:", .left = 150, .top = 6600, .width = 1200, .height = 255}};
     rt::Label lblResultat{*this, {.name = "lblResultat", .caption = "", .left = 1350, .top = 6600, .width = 900, .height = 255, .captionLabel = "lblTítol", .unitLabel = "lblUnitat"}};
     rt::Label lblUnitat{*this, {.name = "lblUnitat", .caption = "m/s", .left = 2250, .top = 6600, .width = 600, .height = 255}};

@@ -324,3 +324,136 @@ TEST_F(Navigation, RandomVisitsKeepExactlyOneFormLoaded)
         settle();
     }
 }
+
+namespace {
+
+// What a screen reader is given for a control, its drawing ("dibuix") or
+// the last announcement ("avís").
+QString heard(QWidget& form, const char* name)
+{
+    const QList<QWidget*> found = form.findChildren<QWidget*>(QString::fromUtf8(name));
+    if (found.isEmpty()) return QStringLiteral("(no %1)").arg(QString::fromUtf8(name));
+    return QAccessible::queryAccessibleInterface(found.last())->text(QAccessible::Name);
+}
+
+}  // namespace
+
+// Every kind of text a screen reader is given, in every simulator, heard
+// as a Catalan voice must say it: the screen's digits with a decimal comma
+// and a zero before it, the units in words. The screen keeps its own.
+TEST_F(Navigation, EverySimulatorIsHeardInCatalanNumbersAndUnitWords)
+{
+    using Pupil = std::function<void(QWidget&)>;
+    const Pupil nothing = [](QWidget&) {};
+    const struct {
+        const char* simulator;  // its button on the menu
+        Pupil does;             // before the text is heard
+        const char* name;
+        const char* text;
+    } rows[] = {
+        {"cmdArquímedes",
+         [](QWidget& f) {
+             pupil::set(f, "HSBAlturaLíquid", 5);
+             pupil::set(f, "HSBDensitat", 15);
+         },
+         "avís", "1,5 quilograms per decímetre cúbic."},  // a bar of tenths says its value label
+        {"cmdArquímedes", nothing, "HSBDensitat", "Densitat: 1,5 quilograms per decímetre cúbic"},
+        {"cmdArquímedes", nothing, "HSBAlturaLíquid", "Altura producte afegit: 5 metres"},
+        {"cmdArquímedes", nothing, "lblDensitatValor", "1,5 quilograms per decímetre cúbic"},
+        {"cmdArquímedes", [](QWidget& f) { pupil::click(f, "cmdOmplir"); }, "shpVaixell",
+         "Recipient omplert fins a 5 metres amb un producte de densitat 1,5 quilograms per decímetre cúbic"},
+        {"cmdArquímedes", nothing, "avís",
+         "Recipient omplert fins a 5 metres amb un producte de densitat 1,5 quilograms per decímetre cúbic."},
+        {"cmdArquímedes",
+         [](QWidget& f) {
+             pupil::click(f, "OptTriar(1)");
+             pupil::click(f, "cmdIniciarMoviment");
+         },
+         "lblPesProducte",
+         "El pes del recipient és de  73500 newtons i l'empenta de l'aigua de 98000 newtons; E > F, flota"},
+        {"cmdArquímedes", nothing, "imgNotaArq",
+         "Es considera un recipient de volum constant, en què només varia l'altura de producte afegit, hP. "
+         "L'empenta sempre serà E, igual a 98000 newtons, i la secció, constant. Només cal calcular F."},
+
+        {"cmdTorricelli",
+         [](QWidget& f) {
+             pupil::type(f, "txtAlturaLíquid", "2");
+             pupil::click(f, "cmdOmplir");
+         },
+         "avís", "Dipòsit ple fins a 2 metres."},
+        {"cmdTorricelli",
+         [](QWidget& f) {
+             pupil::type(f, "txtAlturaForat", ".5");
+             pupil::click(f, "cmdBuidar");
+         },
+         "lblRespostaVelocitat", "Velocitat màxima de sortida del líquid: 5,42 metres per segon"},
+        {"cmdTorricelli", nothing, "lblRespostaTempsTranscorregut",
+         "Temps transcorregut en caure el raig des de que surt del dipòsit: 0,32 segons"},
+        {"cmdTorricelli", nothing, "lblDistància", "Distància des de la paret fins on el raig toca a terra: 1,73 metres"},
+        {"cmdTorricelli", nothing, "dibuix",
+         "Dipòsit buidat fins al forat, a 0,5 metres; al principi, el raig arribava a 1,73 metres de la paret"},
+        {"cmdTorricelli", nothing, "avís",
+         "Velocitat màxima de sortida del líquid: 5,42 metres per segon. Distància màxima que arriba el raig de "
+         "líquid: 1,73 metres. Temps transcorregut en caure el raig des de que surt del dipòsit: 0,32 segons. El "
+         "dipòsit s'ha buidat fins a l'altura del forat, 0,5 metres."},
+
+        {"cmdContinuïtat",
+         [](QWidget& f) {
+             pupil::set(f, "HSBDiàmetre1", 20);
+             pupil::set(f, "HSBDiàmetre2", 40);
+             pupil::set(f, "HSBDiàmetre3", 200);
+             pupil::set(f, "hsbCabal", 50);
+         },
+         "HSBDiàmetre1", "Diàmetre 1: 20 mil·límetres"},
+        {"cmdContinuïtat", nothing, "hsbCabal", "Cabal: 50 litres per minut"},
+        {"cmdContinuïtat", [](QWidget& f) { pupil::click(f, "cmdCalcular"); }, "lblResultatVelocitat2",
+         "Velocitat 2: 0,663 metres per segon"},
+        {"cmdContinuïtat", nothing, "dibuix",
+         "Perfil de la canonada; diàmetres dels trams: 20, 40 i 200 mil·límetres"},
+        {"cmdContinuïtat", nothing, "avís",
+         "Velocitat 1: 2,652 metres per segon. Velocitat 2: 0,663 metres per segon. Velocitat 3: 0,026 metres per "
+         "segon."},
+
+        {"cmdPascal", [](QWidget& f) { pupil::click(f, "cmdCalcular"); }, "HSBDiàmetreÈmbol2",
+         "Diàmetre èmbol 2: 200 mil·límetres"},
+        {"cmdPascal", nothing, "lblPressioResultant", "Pressió: 0,1273885 megapascals"},
+        {"cmdPascal", nothing, "lblPes2", "R= 4000 newtons"},
+        {"cmdPascal", nothing, "avís", "Pressió: 0,1273885 megapascals. R= 4000 newtons."},
+
+        {"cmdVenturi",
+         [](QWidget& f) {
+             pupil::set(f, "hsbCabal", 500);
+             pupil::click(f, "cmdCalcular");
+         },
+         "hsbCabal", "Cabal = 500 litres per minut"},
+        {"cmdVenturi", nothing, "lblResultatCabal", "El valor del cabal és 500 litres per minut"},
+        {"cmdVenturi", nothing, "lblVelocitat2", "Velocitat fluid en la canonada 2: 4,244 metres per segon"},
+        {"cmdVenturi", nothing, "lblDiferènciaDePressions", "Diferència de pressions: 915 mil·límetres"},
+        {"cmdVenturi", [](QWidget& f) { pupil::click(f, "cmdSimular"); }, "lblResultatEscala",
+         "Escala del manòmetre: 915 mil·límetres"},
+        {"cmdVenturi", nothing, "dibuix",
+         "Tub ple d'aigua; el manòmetre marca una diferència de pressions de 915 mil·límetres de columna d'aigua"},
+        {"cmdVenturi", nothing, "avís",
+         "El manòmetre marca una diferència de pressions de 915 mil·límetres de columna d'aigua."},
+    };
+    QWidget* form = nullptr;
+    const char* open = "";
+    for (const auto& row : rows) {
+        if (qstrcmp(row.simulator, open) != 0) {
+            if (form != nullptr) click(*form, "cmdSortir");
+            click(menu(), row.simulator);
+            open = row.simulator;
+            form = nullptr;
+            for (size_t i = 0; i < program.simulatorCount(); ++i)
+                if (program.simulator(i).loaded()) form = program.simulator(i).window();
+            ASSERT_NE(form, nullptr) << row.simulator;
+        }
+        row.does(*form);
+        settle();
+        EXPECT_EQ(heard(*form, row.name), QString::fromUtf8(row.text)) << row.simulator << " " << row.name;
+        if (qstrcmp(row.name, "HSBDensitat") == 0) {
+            EXPECT_EQ(QAccessible::queryAccessibleInterface(find(*form, row.name))->valueInterface(), nullptr)
+                << "a value in tenths would be read with a point";
+        }
+    }
+}

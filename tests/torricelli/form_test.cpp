@@ -136,12 +136,13 @@ TEST_F(Torricelli, ResultsOfTheWorkedExamples)
                           "buidat fins a l'altura del forat, %4 m.")
                       .arg(shown(c.speed), shown(c.distance), shown(c.time), c.holeSaid));
         EXPECT_EQ(form->drawingDescription(),
-                  QString("Dipòsit buidat fins al forat, a %1 m; el raig arriba a %2 m de la paret")
+                  QString("Dipòsit buidat fins al forat, a %1 m; al principi, el raig arribava a %2 m de la paret")
                       .arg(c.holeSaid, c.reachSaid));
         EXPECT_EQ(caption("lblRespostaVelocitat"), c.speed) << c.liquid << "/" << c.hole;
         EXPECT_EQ(caption("lblRespostaEspaiRecorregut"), c.distance);
         EXPECT_EQ(caption("lblDistància"), c.below);
-        EXPECT_EQ(spoken("lblDistància"), "Distància a terra: " + shown(c.below));
+        EXPECT_EQ(spoken("lblDistància"),
+                  QString("Distància des de la paret fins on el raig toca a terra: %1 metres").arg(c.reachSaid));
         EXPECT_EQ(caption("lblRespostaTempsTranscorregut"), c.time);
         EXPECT_EQ(caption("lblAvis"), "");
     }

@@ -135,9 +135,9 @@ TEST_F(Venturi, DesignTimeLayout)
 TEST_F(Venturi, CalculationDrawsTheScaleAndWritesTheResults)
 {
     EXPECT_EQ(spoken("lblResultatCabal"), "El valor del cabal: sense calcular");
-    EXPECT_EQ(spoken("lblResultatEscala"), "Escala del manòmetre: 0 mm");
+    EXPECT_EQ(spoken("lblResultatEscala"), "Escala del manòmetre: 0 mil·límetres");
     calculate(250);
-    EXPECT_EQ(spoken("lblResultatCabal"), "El valor del cabal és 250 litres/min");
+    EXPECT_EQ(spoken("lblResultatCabal"), "El valor del cabal és 250 litres per minut");
     EXPECT_EQ(caption("lblCabalMàx"), "Cabal = 250 l/min");
     EXPECT_EQ(caption("lblResultatCabal"), " 250");
     EXPECT_EQ(caption("lblVelocitat1"), " .133");
@@ -172,8 +172,8 @@ TEST_F(Venturi, SimulationAt500LitresAMinute)
     EXPECT_EQ(top("shpTap2"), 5605);
     EXPECT_EQ(marks(), (std::vector<float>{7635, 5805}));
     EXPECT_EQ(caption("lblResultatEscala"), " 915 mm");
-    EXPECT_EQ(spoken("lblResultatEscala"), "Escala del manòmetre: 915 mm");
-    EXPECT_EQ(form->lastAnnouncement(), "El manòmetre marca una diferència de nivell de 915 mm.");
+    EXPECT_EQ(spoken("lblResultatEscala"), "Escala del manòmetre: 915 mil·límetres");
+    EXPECT_EQ(form->lastAnnouncement(), "El manòmetre marca una diferència de pressions de 915 mm de columna d'aigua.");
     EXPECT_FALSE(control<rt::Button>("cmdCalcular").Enabled());
     EXPECT_TRUE(control<rt::Button>("cmdSimular").Enabled());
     // The water fills every section up to its walls, the cones included.
