@@ -204,6 +204,9 @@ TEST_F(Torricelli, RefusedHeightsWarnEmptyTheirBoxAndZeroBothValues)
         EXPECT_EQ(values().AlturaLíquid, 0) << c.liquid;
         EXPECT_EQ(values().AlturaForat, 0) << c.liquid;
         if (c.hole) {
+            // Nothing was emptied: the tank is still described as filled.
+            EXPECT_FALSE(form->lastAnnouncement().contains("buidat")) << c.hole;
+            EXPECT_EQ(form->drawingDescription(), QString("Dipòsit ple fins a %1 m").arg(c.liquid)) << c.hole;
             EXPECT_EQ(caption("lblRespostaVelocitat"), " 0 m/s");
             EXPECT_EQ(caption("lblDistància"), " 0 metres");
             EXPECT_EQ(caption("lblRespostaTempsTranscorregut"), " 0 segons");
