@@ -5,6 +5,7 @@
 // is the goal).
 
 #include <benchmark/benchmark.h>
+#include <QAccessible>
 #include <QTest>
 #include <ctime>
 #include <functional>
@@ -255,5 +256,39 @@ const bool kOpenFormRegistered = [] {
             ->Unit(benchmark::kMillisecond);
     return true;
 }();
+
+}  // namespace
+
+namespace {
+
+// A screen reader's questions: the name of every object of a window, as it
+// asks them when the window opens or is walked, each name heard through
+// the Catalan rule of numbers and units. Venturi after a calculation: its
+// results, scroll bar, labels and pictures. The counter gives the share of
+// a frame (1/60 s) that one walk takes, which a question answered between
+// two frames of an animation must stay well below.
+void BM_ScreenReaderWalksAWindow(benchmark::State& state)
+{
+    shell::Program program;
+    rt::Runtime::instance().start(program.menu);
+    click(*program.menu.window(), "cmdVenturi");
+    rt::Form* form = rt::Runtime::instance().loadedWindows().at(0);
+    set(*form, "hsbCabal", 500);
+    click(*form, "cmdCalcular");
+    const std::function<int(QAccessibleInterface*)> walk = [&](QAccessibleInterface* node) {
+        int names = 1;
+        benchmark::DoNotOptimize(node->text(QAccessible::Name));
+        for (int i = 0; i < node->childCount(); ++i) names += walk(node->child(i));
+        return names;
+    };
+    int names = 0;
+    const std::clock_t started = std::clock();
+    for (auto _ : state) names = walk(QAccessible::queryAccessibleInterface(form));
+    const double cpu = static_cast<double>(std::clock() - started) / CLOCKS_PER_SEC;
+    state.counters["names"] = names;
+    state.counters["frame_share"] = cpu / static_cast<double>(state.iterations()) * 60;
+    click(*form, "cmdSortir");
+}
+BENCHMARK(BM_ScreenReaderWalksAWindow)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
