@@ -1,5 +1,6 @@
 // The number conventions on any input: the leading-number parse of any
-// text, and the short numeric text of any float and double read back.
+// text, the short numeric text of any float and double read back, and
+// both as a screen reader is given them.
 
 #include <cmath>
 #include <cstdint>
@@ -10,6 +11,7 @@
 
 #include "runtime/errors.h"
 #include "runtime/numbers.h"
+#include "runtime/spoken.h"
 
 namespace {
 
@@ -20,6 +22,28 @@ void require(bool condition)
 
 // The short text of a finite value: a blank or "-", no zero before the
 // point, and the value back within half a unit of its last digit.
+// The digits of a number's text, without the zeros it starts with.
+std::string significant(std::string_view text)
+{
+    std::string digits;
+    for (char c : text)
+        if (c >= '0' && c <= '9' && (!digits.empty() || c != '0')) digits += c;
+    return digits;
+}
+
+// A short text as it is spoken: no point, the same digits (a zero added
+// before a leading point), its exponent said in words.
+void checkSpoken(const std::string& shortText)
+{
+    const std::string spoken = rt::spokenNumber(shortText);
+    require(spoken.find('.') == std::string::npos);
+    require(!spoken.empty() && (spoken[0] == '-' || (spoken[0] >= '0' && spoken[0] <= '9')));
+    const size_t e = shortText.find('E'), said = spoken.find(" per 10 elevat a ");
+    require((e == std::string::npos) == (said == std::string::npos));
+    require(significant(std::string_view(spoken).substr(0, said)) ==
+            significant(std::string_view(shortText).substr(0, e)));
+}
+
 template <class T>
 void checkShortNumber(T value, int digits)
 {
@@ -41,6 +65,7 @@ void checkShortNumber(T value, int digits)
     const double unit = std::pow(10.0, std::floor(std::log10(magnitude)) - (digits - 1));
     // (back is itself rounded to a double: a few of its units of slack)
     require(std::fabs(back - static_cast<double>(value)) <= unit * 0.5000001 + magnitude * 4e-16);
+    checkSpoken(text);
 }
 
 }  // namespace
@@ -48,6 +73,9 @@ void checkShortNumber(T value, int digits)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size)
 {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
+    // Any text at all, as a screen reader would be given it.
+    const std::string spoken = rt::spokenText(text);
+    require(spoken.size() <= text.size() * 40);
     const double parsed = rt::parseLeadingNumber(text);
     require(!std::isnan(parsed));
     if (std::isfinite(parsed)) checkShortNumber(parsed, 15);
