@@ -24,6 +24,16 @@ constexpr Unit kUnits[] = {
     {"N", "newton", "newtons"},
 };
 
+// Signs a Catalan voice says nothing for ("E > F" is heard "E F"), and
+// their words.
+struct Sign {
+    std::string_view sign, words;
+};
+constexpr Sign kSigns[] = {
+    {" > ", " més gran que "},
+    {" < ", " més petit que "},
+};
+
 bool isDigit(char c)
 {
     return c >= '0' && c <= '9';
@@ -165,7 +175,11 @@ std::string spokenText(std::string_view text)
     while (i < text.size()) {
         const std::optional<Number> n = numberMayStart(text, i) ? numberAt(text, i) : std::nullopt;
         if (!n) {
-            out += text[i++];
+            const Sign* sign = nullptr;
+            for (const Sign& s : kSigns)
+                if (text.substr(i, s.sign.size()) == s.sign) sign = &s;
+            out += sign != nullptr ? sign->words : text.substr(i, 1);
+            i += sign != nullptr ? sign->sign.size() : 1;
             continue;
         }
         out += n->spoken;

@@ -25,8 +25,9 @@ std::string spokenNumber(std::string_view shown);
 // in the singular after 1 ("1 metre"); empty for a text that is no unit.
 std::string_view unitWords(std::string_view symbol, bool one);
 
-// A text as it is spoken: every number in it as spokenNumber says it, and
-// a unit after a number in words.
+// A text as it is spoken: every number in it as spokenNumber says it, a
+// unit after a number in words, and the signs a voice keeps silent ("E > F")
+// in words.
 std::string spokenText(std::string_view text);
 
 }  // namespace rt

@@ -223,8 +223,9 @@ def relations(node):
 
 # What a Catalan voice would misread: a number with a decimal point or a
 # leading point ("4.244" is heard as four thousand, ".2182219" as two
-# million), and a unit's symbol after a number, spelt out letter by letter.
-MISHEARD = re.compile(r"\d\.\d|(?<![\w.])\.\d|"
+# million), a unit's symbol after a number, spelt out letter by letter, and
+# a comparison sign, which it keeps silent ("E > F" is heard "E F").
+MISHEARD = re.compile(r"\d\.\d|(?<![\w.])\.\d| [<>] |"
                       r"\d\s*(?:m|mm|m/s|m/seg|s|seg|kg/dm3|l/min|litres/min|MPascals|Pa|Newtons|N)(?![\w/])")
 
 
@@ -408,8 +409,8 @@ if frame is not None:
         check(density.name == "Densitat: 1,5 quilograms per decímetre cúbic", "the density bar says %r" % density.name)
     key("alt+o")
     announced("Recipient omplert fins a 5 metres amb un producte de densitat 1,5 quilograms per decímetre cúbic")
-    option = named(frame, pyatspi.ROLE_RADIO_BUTTON, "E < F, baixa")
-    check(option is not None, "no option 'E < F, baixa'")
+    option = named(frame, pyatspi.ROLE_RADIO_BUTTON, "E més petit que F, baixa")
+    check(option is not None, "no option 'E més petit que F, baixa'")
     if option is not None:
         option.queryAction().doAction(0)
         announced("T'HAS EQUIVOCAT")

@@ -140,7 +140,8 @@ TEST_P(InLocale, SpokenTextTable)
         {"Diàmetre èmbol 1: 143 mm", "Diàmetre èmbol 1: 143 mil·límetres"},
         {"a 8,03 m de la paret", "a 8,03 metres de la paret"},
         {"Velocitat 1: 2.652 m/s", "Velocitat 1: 2,652 metres per segon"},
-        {"l'empenta de l'aigua de 98.000 N; E > F", "l'empenta de l'aigua de 98000 newtons; E > F"},
+        {"l'empenta de l'aigua de 98.000 N; E > F", "l'empenta de l'aigua de 98000 newtons; E més gran que F"},
+        {"E < F, baixa", "E més petit que F, baixa"},
         {"de 200 mm. per tal", "de 200 mil·límetres. per tal"},
         {"-1 m", "-1 metre"},
         // No number: inside a word, a list, a unit with no number.
