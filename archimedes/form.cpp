@@ -1,6 +1,7 @@
 #include "form.h"
 
 #include <QLocale>
+#include <QRadioButton>
 
 #include "calculation.h"
 #include "runtime/numbers.h"
@@ -10,13 +11,26 @@ namespace archimedes {
 
 using namespace rt;
 
+namespace {
+
+constexpr MeasureColumn kMeasures[] = {
+    {"Altura del producte (m)", "Altura del producte, en metres"},
+    {"Densitat (kg/dm3)", "Densitat, en quilograms per decímetre cúbic"},
+    {"Pes F (N)", "Pes del recipient, en newtons"},
+    {"Resposta", "Resposta"},
+    {"Encertada", "Resposta encertada"},
+};
+
+}  // namespace
+
 frmArquímedes::frmArquímedes(Values& values)
     : Form({.name = "frmArquímedes",
             .caption = "Principi d'Arquímedes",
             .description = "Un recipient submergit a l'aigua s'omple fins a l'altura que trieu amb un producte de la "
                            "densitat que trieu; puja, baixa o es manté segons si l'empenta és més gran, més petita "
                            "o igual que el seu pes.",
-            .backColor = sys::TitleBarText}),
+            .backColor = sys::TitleBarText,
+            .measures = kMeasures}),
       values_(values)
 {
     HSBAlturaLíquid.onChange([this] { HSBAlturaLíquid_Change(); });
@@ -45,6 +59,8 @@ void frmArquímedes::Càlcul()
     lblNomRecipient.setVisible(false);
     const int h = HSBAlturaLíquid.Value();
     values_.F = weight(HSBDensitat.Value(), h);
+    filledHeight_ = integerText(h);
+    filledDensity_ = decimalText(HSBDensitat.Value() / 10.0, ".");
     shpAlturaLíquid.setFillStyle(FillStyle::Solid);
     shpAlturaLíquid.setHeight(coverHeight(h));
     shpVaixell.setFillColor(kProduct);
@@ -67,6 +83,7 @@ void frmArquímedes::cmdOmplir_Click()
 void frmArquímedes::OptTriar_Click(int index)
 {
     lblPesProducte.setCaption(judgement(index, values_.F));
+    answer_ = index;
     cmdIniciarMoviment.setEnabled(true);
 }
 
@@ -107,6 +124,13 @@ void frmArquímedes::cmdIniciarMoviment_Click()
         }
     }
     lblPesProducte.setCaption(resultText(F));
+    if (answer_ >= 0) {
+        // The option that says what the motion showed: stays, rises, sinks.
+        const int right = direction == 0 ? 0 : direction < 0 ? 1 : 2;
+        const QString answer = OptTriar[static_cast<size_t>(answer_)].button().text();
+        record({filledHeight_, filledDensity_, shortNumber(F), answer.toStdString(),
+                std::string(answer_ == right ? "Sí" : "No")});
+    }
     const char* ended = direction < 0   ? "El recipient ha pujat fins a la superfície"
                         : direction > 0 ? "El recipient ha baixat fins al fons"
                                         : "El recipient es manté a la mateixa altura";

@@ -32,6 +32,10 @@ private:
     void Càlcul();
 
     Values& values_;
+    // For the pupil's measurements: the inputs of the last filling, and the
+    // answer chosen since.
+    std::string filledHeight_, filledDensity_;
+    int answer_ = -1;
 
     // clang-format off
     rt::Button cmdSortir{*this, {.name = "cmdSortir", .caption = "&Sortir", .left = 10200, .top = 1440, .width = 975, .height = 615, .tabIndex = 13}};

@@ -10,6 +10,16 @@ using namespace rt;
 
 namespace {
 
+constexpr MeasureColumn kMeasures[] = {
+    {"Cabal (l/min)", "Cabal, en litres per minut"},
+    {"Diàmetre 1 (mm)", "Diàmetre 1, en mil·límetres"},
+    {"Diàmetre 2 (mm)", "Diàmetre 2, en mil·límetres"},
+    {"Diàmetre 3 (mm)", "Diàmetre 3, en mil·límetres"},
+    {"Velocitat 1 (m/s)", "Velocitat 1, en metres per segon"},
+    {"Velocitat 2 (m/s)", "Velocitat 2, en metres per segon"},
+    {"Velocitat 3 (m/s)", "Velocitat 3, en metres per segon"},
+};
+
 // The pipe's drawing: its centre line, and the y of a section's wall, side
 // +1 for the lower wall and -1 for the upper one (ten twips a millimetre).
 constexpr float kCentre = 6480;
@@ -40,7 +50,8 @@ frmCabal::frmCabal(Values& values)
             .caption = "Equació de continuïtat",
             .description = "Un mateix cabal passa per una canonada de tres trams; amb el cabal i els diàmetres que "
                            "trieu es calcula la velocitat del fluid a cada tram.",
-            .backColor = kBack}),
+            .backColor = kBack,
+            .measures = kMeasures}),
       values_(values)
 {
     // The drawing's horizontal unit is 3.9 twips; its vertical unit a twip.
@@ -85,7 +96,8 @@ void frmCabal::cmdCalcular_Click()
     v.Diametre1 = static_cast<float>(HSBDiàmetre1.Value());
     v.Diametre2 = static_cast<float>(HSBDiàmetre2.Value());
     v.Diametre3 = static_cast<float>(HSBDiàmetre3.Value());
-    if (v.Cabal == 0 || v.Diametre1 == 0 || v.Diametre2 == 0 || v.Diametre3 == 0) {
+    const bool missing = v.Cabal == 0 || v.Diametre1 == 0 || v.Diametre2 == 0 || v.Diametre3 == 0;
+    if (missing) {
         // The equations lie over the warning: they make way for it.
         lblEquacionsEmprades.setVisible(false);
         imgContEquacions.setVisible(false);
@@ -93,9 +105,15 @@ void frmCabal::cmdCalcular_Click()
         v.Cabal = 0;
         v.Diametre1 = v.Diametre2 = v.Diametre3 = 1;
     }
-    lblResultatVelocitat1.setCaption(shortNumber(speed(v.Cabal, v.Diametre1)) + " m/s");
-    lblResultatVelocitat2.setCaption(shortNumber(speed(v.Cabal, v.Diametre2)) + " m/s");
-    lblResultatVelocitat3.setCaption(shortNumber(speed(v.Cabal, v.Diametre3)) + " m/s");
+    const std::string v1 = shortNumber(speed(v.Cabal, v.Diametre1)), v2 = shortNumber(speed(v.Cabal, v.Diametre2)),
+                      v3 = shortNumber(speed(v.Cabal, v.Diametre3));
+    lblResultatVelocitat1.setCaption(v1 + " m/s");
+    lblResultatVelocitat2.setCaption(v2 + " m/s");
+    lblResultatVelocitat3.setCaption(v3 + " m/s");
+    if (!missing) {
+        const auto whole = [](float value) { return integerText(static_cast<long long>(value)); };
+        record({whole(v.Cabal), whole(v.Diametre1), whole(v.Diametre2), whole(v.Diametre3), v1, v2, v3});
+    }
 
     // The profile of the pipe, to scale: both walls of each section and of
     // the two transitions between them.

@@ -8,13 +8,26 @@ namespace pascal {
 
 using namespace rt;
 
+namespace {
+
+constexpr MeasureColumn kMeasures[] = {
+    {"Força aplicada (N)", "Força aplicada, en newtons"},
+    {"Diàmetre èmbol 1 (mm)", "Diàmetre de l'èmbol 1, en mil·límetres"},
+    {"Diàmetre èmbol 2 (mm)", "Diàmetre de l'èmbol 2, en mil·límetres"},
+    {"Pressió (MPa)", "Pressió, en megapascals"},
+    {"Força resultant (N)", "Força resultant, en newtons"},
+};
+
+}  // namespace
+
 frmPascal::frmPascal()
     : Form({.name = "frmPascal",
             .caption = "Principi de Pascal",
             .description = "Una premsa hidràulica: la força aplicada a l'èmbol 1 produeix una pressió que es "
                            "transmet per tot el líquid i fa pujar l'èmbol 2 amb una força resultant més gran (igual "
                            "si els èmbols són iguals).",
-            .font = {"Arial", 14.25f}})
+            .font = {"Arial", 14.25f},
+            .measures = kMeasures})
 {
     cmdCalcular.onClick([this] { cmdCalcular_Click(); });
     cmdSimular.onClick([this] { cmdSimular_Click(); });
@@ -49,6 +62,8 @@ void frmPascal::cmdCalcular_Click()
     lblPressioResultant.setCaption(shortNumber(p.pressure));
     lblPes1.setCaption("F=" + shortNumber(F) + " Newtons");
     lblPes2.setCaption("R=" + shortNumber(p.result) + " Newtons");
+    record({integerText(HSBForçaAplicada.Value()), integerText(HSBDiàmetreÈmbol1.Value()),
+            integerText(HSBDiàmetreÈmbol2.Value()), shortNumber(p.pressure), shortNumber(p.result)});
 }
 
 void frmPascal::placeValve(bool open)

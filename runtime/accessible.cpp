@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "form.h"
+#include "measurements_window.h"
 #include "speech.h"
 #include "spoken.h"
 #include "windowed.h"
@@ -79,7 +80,8 @@ private:
             if (t == QAccessible::Name) return f->windowTitle();
             if (t == QAccessible::Description) return f->description();
             if (t == QAccessible::Help)
-                return QString::fromUtf8(kZoomKeys) + u' ' + QString::fromUtf8(kSlowMotionKeys);
+                return QString::fromUtf8(kZoomKeys) + u' ' + QString::fromUtf8(kSlowMotionKeys) + u' ' +
+                       QString::fromUtf8(kMeasurementKeys);
         }
         if (t == QAccessible::Name) {
             if (surface() != nullptr) return formOfClient(widget()->parentWidget())->drawingDescription();
@@ -292,7 +294,7 @@ void installAccessibility()
 bool spokenChild(const QWidget& child)
 {
     // Drawn for the eye; screen readers hear what they say otherwise.
-    if (dynamic_cast<const FocusMark*>(&child) != nullptr || dynamic_cast<const SlowMotionNotice*>(&child) != nullptr)
+    if (dynamic_cast<const FocusMark*>(&child) != nullptr || dynamic_cast<const NoticeLabel*>(&child) != nullptr)
         return false;
     if (dynamic_cast<const DrawingSurface*>(&child) != nullptr)
         return !formOfClient(child.parentWidget())->drawingDescription().isEmpty();

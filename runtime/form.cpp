@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QIcon>
 #include <QMouseEvent>
+#include <QShortcut>
 #include <algorithm>
 
 #include "fonts.h"
@@ -23,8 +24,15 @@ detail::FormWidgets::FormWidgets(QWidget& window)
 // the cast picks that constructor over FormWidgets' copy.)
 Form::Form(const FormProps& props)
     : FormWidgets(static_cast<QWidget&>(*this)), Drawing(drawingSurface, *this), Speech(clientArea, drawingSurface, props.description),
-      fit_(*this), slowMotion_(*this, clientArea, *this)
+      fit_(*this), notice_(clientArea, *this), slowMotion_(*this, notice_), measures_(props.measures)
 {
+    // F9: the simulator's measurements.
+    if (!measures_.empty())
+        QObject::connect(new QShortcut(QKeySequence(Qt::Key_F9), this), &QShortcut::activated, this, [this] {
+            if (holder_ == nullptr) return;
+            holder_->measurements().setColumns(measures_);
+            holder_->showMeasurements();
+        });
     setObjectName(QString::fromUtf8(props.name));
     setWindowTitle(QString::fromUtf8(props.caption));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -56,6 +64,20 @@ void Form::Unload()
         holder_->Unload();
     else
         hide();
+}
+
+void Form::record(std::initializer_list<std::string> row)
+{
+    if (holder_ == nullptr) return;
+    QStringList values;
+    for (const std::string& value : row) values << QString::fromStdString(value);
+    Measurements& measurements = holder_->measurements();
+    // The first row tells a pupil who never read about F9 where it went. A
+    // screen reader's user hears of F9 in every window's help instead: said
+    // after the results, it would change what each form announces.
+    if (measurements.empty()) notice_.show(QStringLiteral("Mesura afegida a la taula: premeu F9 per veure-la"));
+    measurements.setColumns(measures_);
+    measurements.record(values);
 }
 
 void Form::BackToStartupForm()
@@ -140,7 +162,7 @@ void Form::fitToWindow()
     if (zoom == zoom_) return;
     zoom_ = zoom;
     for (Control* c : allControls()) c->rescale();
-    slowMotion_.rescale(zoom);
+    notice_.rescale(zoom);
     QWidget* focused = QApplication::focusWidget();
     focusMark.follow(focused != nullptr && focused->window() == this ? focused : nullptr, zoom);
     // The drawing, again, at the new size.

@@ -5,12 +5,15 @@
 
 #include <QWidget>
 #include <functional>
+#include <initializer_list>
+#include <string>
 #include <vector>
 
 #include "control.h"
 #include "drawing.h"
 #include "drawing_surface.h"
 #include "focus_mark.h"
+#include "measurements.h"
 #include "slow_motion.h"
 #include "speech.h"
 #include "window_fit.h"
@@ -25,6 +28,9 @@ public:
     // The window's close box: the form is unloaded once no handler runs.
     virtual void requestClose() = 0;
     virtual void showStartupForm() = 0;
+    // The form's measurements, which outlive its window, and their window.
+    virtual Measurements& measurements() = 0;
+    virtual void showMeasurements() = 0;
 
 protected:
     ~FormHolder() = default;
@@ -41,6 +47,8 @@ struct FormProps {
     // Where the client area's top-left corner stands on the screen, in
     // twips; below 0, where the window system puts a new window.
     float left = -1, top = -1;
+    // The columns of the pupil's measurements (none on the menu).
+    std::span<const MeasureColumn> measures = {};
 };
 
 namespace detail {
@@ -80,6 +88,9 @@ public:
     void finishLoad();
 
     void onClick(std::function<void()> handler) { click_ = std::move(handler); }
+    // A calculation that wrote its results: one row of the form's table of
+    // measurements, the inputs and then the results as the form shows them.
+    void record(std::initializer_list<std::string> row);
     Control* findControl(const QString& name) const override;
 
     using Speech::announce;
@@ -93,7 +104,7 @@ public:
     // Where a form opens: at the zoom step the pupil chose last, or full
     // screen.
     void showAsChosen() { fit_.showAsChosen(); }
-    const SlowMotion& slowMotion() const { return slowMotion_; }
+    const Notice& notice() const { return notice_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -108,8 +119,10 @@ private:
     void fitToWindow();
 
     WindowFit fit_;
+    Notice notice_;
     SlowMotion slowMotion_;
     double zoom_ = 1;
+    std::span<const MeasureColumn> measures_;
     FormHolder* holder_ = nullptr;
     bool loadFinished_ = false;
     bool pressed_ = false;

@@ -214,6 +214,15 @@ void FormInstanceBase::Show()
     window_->activateWindow();
 }
 
+void FormInstanceBase::showMeasurements()
+{
+    if (measurementsWindow_ == nullptr) {
+        const QString title = window_ != nullptr ? window_->windowTitle() : QString();
+        measurementsWindow_ = std::make_unique<MeasurementsWindow>(measurements_, title);
+    }
+    measurementsWindow_->bringForward();
+}
+
 void FormInstanceBase::requestClose()
 {
     Runtime::instance().requestClose(*this);

@@ -12,6 +12,7 @@
 
 #include "form.h"
 #include "handlers.h"
+#include "measurements_window.h"
 #include "pacer.h"
 
 namespace rt {
@@ -98,6 +99,9 @@ public:
     void Unload() override;
     void requestClose() override;
     void showStartupForm() override;
+    Measurements& measurements() override { return measurements_; }
+    // F9: the window of the measurements, brought forward.
+    void showMeasurements() override;
     bool loaded() const { return window_ != nullptr; }
     Form* window() const { return window_; }
 
@@ -107,6 +111,8 @@ protected:
 private:
     Form* window_ = nullptr;
     std::vector<QPointer<Form>> retired_;  // unloaded, awaiting deletion
+    Measurements measurements_;
+    std::unique_ptr<MeasurementsWindow> measurementsWindow_;
 };
 
 template <class Window, class Values = void>

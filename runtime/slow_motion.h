@@ -3,13 +3,12 @@
 // normal to half, to a quarter and back to normal. The step holds for every
 // window, and for those opened afterwards, until the program ends.
 
-#include <QLabel>
 #include <QString>
-#include <QTimer>
+#include <QWidget>
+
+#include "notice.h"
 
 namespace rt {
-
-class Speech;
 
 // How a teacher finds the key, in each window's help.
 inline constexpr const char* kSlowMotionKeys =
@@ -21,32 +20,17 @@ int nextSlowdown(int slowdown);
 // What the pupil hears and reads once F5 has chosen `slowdown`.
 QString slowdownSentence(int slowdown);
 
-// What F5 chose, shown for a moment in the client area's top-left corner. It is
-// seen only: screen readers hear the same sentence announced.
-class SlowMotionNotice : public QLabel {
-public:
-    explicit SlowMotionNotice(QWidget& client);
-};
-
 class SlowMotion {
 public:
-    SlowMotion(QWidget& window, QWidget& client, Speech& speech);
+    // F5 on `window` steps the pace; `notice` shows and says the new one.
+    SlowMotion(QWidget& window, Notice& notice);
     SlowMotion(const SlowMotion&) = delete;
     SlowMotion& operator=(const SlowMotion&) = delete;
 
-    // The client area was scaled: the notice is, with it.
-    void rescale(double zoom);
-    const SlowMotionNotice& notice() const { return notice_; }
-
 private:
     void step();
-    // Styles and places the notice at the zoom: done when it shows.
-    void place();
 
-    Speech& speech_;
-    SlowMotionNotice notice_;
-    QTimer shown_;
-    double zoom_ = 1;
+    Notice& notice_;
 };
 
 }  // namespace rt

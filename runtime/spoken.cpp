@@ -160,6 +160,30 @@ std::string spokenNumber(std::string_view shown)
     return n && n->length == text.size() ? n->spoken : std::string(text);
 }
 
+std::string writtenNumber(std::string_view shown)
+{
+    const std::string_view text = trimmed(shown);
+    const std::optional<Number> n =
+        !text.empty() && numberMayStart(text, 0) ? numberAt(text, 0) : std::nullopt;
+    if (!n || n->length != text.size()) return std::string(text);
+    const size_t exponent = text.find('E');
+    const std::string_view mantissa = text.substr(0, exponent);
+    // Grouped thousands lose their points; a decimal point becomes a comma.
+    if (n->spoken.find(',') == std::string::npos && mantissa.find('.') != std::string_view::npos &&
+        exponent == std::string_view::npos)
+        return n->spoken;
+    std::string out;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '.') {
+            out += text[i];
+            continue;
+        }
+        if (i == 0 || text[i - 1] == '-') out += '0';
+        out += ',';
+    }
+    return out;
+}
+
 std::string_view unitWords(std::string_view symbol, bool one)
 {
     for (const Unit& unit : kUnits)

@@ -21,6 +21,12 @@ namespace rt {
 // elevat a 7").
 std::string spokenNumber(std::string_view shown);
 
+// The same number as a table or a Catalan spreadsheet writes it: the
+// decimal comma and the zero before it, the exponent kept as it is written
+// (" .2182219" "0,2182219", " 5E+07" "5E+07"); a text that is no number,
+// as it is.
+std::string writtenNumber(std::string_view shown);
+
 // The words of a unit the forms write after a number ("m/seg", "kg/dm3"),
 // in the singular after 1 ("1 metre"); empty for a text that is no unit.
 std::string_view unitWords(std::string_view symbol, bool one);

@@ -10,6 +10,14 @@ using namespace rt;
 
 namespace {
 
+constexpr MeasureColumn kMeasures[] = {
+    {"Altura del líquid (m)", "Altura del líquid, en metres"},
+    {"Altura del forat (m)", "Altura del forat, en metres"},
+    {"Velocitat de sortida (m/s)", "Velocitat de sortida, en metres per segon"},
+    {"Distància del raig (m)", "Distància a què arriba el raig, en metres"},
+    {"Temps de caiguda (s)", "Temps de caiguda, en segons"},
+};
+
 // A height of the drawing as the pupil typed it, in metres.
 QString metres(float twips)
 {
@@ -25,7 +33,8 @@ frmTorricelli::frmTorricelli(Values& values)
                            "situat a l'altura que indiqueu; es calculen la velocitat de sortida, la distància a què "
                            "arriba el raig i el temps de caiguda.",
             .backColor = sys::TitleBarText,
-            .font = {"MS Sans Serif", 13.5f}}),
+            .font = {"MS Sans Serif", 13.5f},
+            .measures = kMeasures}),
       values_(values)
 {
     txtAlturaLíquid.onKeyDown([this](int k, int s) { txtAlturaLíquid_KeyDown(k, s); });
@@ -140,6 +149,10 @@ void frmTorricelli::BuidarRecipient()
     lblRespostaEspaiRecorregut.setCaption(shortNumber(r.distance) + " m");
     lblDistància.setCaption(shortNumber(r.distance) + " metres");
     lblRespostaTempsTranscorregut.setCaption(shortNumber(r.time) + " segons");
+    if (!refused) {
+        record({shortNumber(L / kTwipsPerMetre), shortNumber(H / kTwipsPerMetre), shortNumber(r.speed),
+                shortNumber(r.distance), shortNumber(r.time)});
+    }
 
     for (float y = -L; y <= -H; y += 1) {
         Line(640, y, 2610, y, kWhite);

@@ -8,13 +8,25 @@ namespace venturi {
 
 using namespace rt;
 
+namespace {
+
+constexpr MeasureColumn kMeasures[] = {
+    {"Cabal (l/min)", "Cabal, en litres per minut"},
+    {"Velocitat 1 (m/s)", "Velocitat a la canonada 1, en metres per segon"},
+    {"Velocitat 2 (m/s)", "Velocitat a la canonada 2, en metres per segon"},
+    {"Diferència de pressions (mm)", "Diferència de pressions, en mil·límetres de columna d'aigua"},
+};
+
+}  // namespace
+
 frmVenturi::frmVenturi(Values& values)
     : Form({.name = "frmVenturi",
             .caption = "Efecte Venturi",
             .description = "Un tub de Venturi amb un manòmetre d'aigua: per al cabal que trieu es calculen les "
                            "velocitats a les dues canonades i la diferència de pressions.",
             .left = 2175,
-            .top = 1695}),
+            .top = 1695,
+            .measures = kMeasures}),
       values_(values)
 {
     hsbCabal.onChange([this] { hsbCabal_Change(); });
@@ -41,6 +53,7 @@ void frmVenturi::cmdCalcular_Click()
     lblVelocitat1.setCaption(shortNumber(r.speed1));
     lblVelocitat2.setCaption(shortNumber(r.speed2));
     lblDiferènciaDePressions.setCaption(shortNumber(r.difference));
+    record({shortNumber(r.cabal), shortNumber(r.speed1), shortNumber(r.speed2), shortNumber(r.difference)});
     describeDrawing(QStringLiteral("Escala del manòmetre"));
 }
 

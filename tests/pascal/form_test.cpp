@@ -327,7 +327,7 @@ TEST_F(Pascal, TheTeachersSlowMotionStepsThePaceOfTheStroke)
         sendKey(QEvent::KeyRelease, Qt::Key_F5, Qt::NoModifier, time += 50);
         EXPECT_EQ(pacer.slowdown(), s.slowdown);
         EXPECT_EQ(form->lastAnnouncement(), QString::fromUtf8(s.sentence) + u'.');
-        const QLabel& notice = form->slowMotion().notice();
+        const QLabel& notice = form->notice().label();
         EXPECT_TRUE(notice.isVisible()) << s.sentence;
         EXPECT_EQ(notice.text(), QString::fromUtf8(s.sentence));
         // Heard once, as the announcement: the notice is not in the tree.
@@ -347,7 +347,7 @@ TEST_F(Pascal, TheTeachersSlowMotionStepsThePaceOfTheStroke)
         EXPECT_EQ(picture, normal) << s.sentence;
     }
     // The notice goes by itself.
-    const QLabel& notice = form->slowMotion().notice();
+    const QLabel& notice = form->notice().label();
     EXPECT_TRUE(QTest::qWaitFor([&] { return !notice.isVisible(); }, 5000));
     pacer.setSlowdown(given);
 }

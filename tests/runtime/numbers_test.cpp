@@ -158,6 +158,11 @@ TEST_P(InLocale, SpokenTextTable)
     EXPECT_EQ(spokenNumber(" 79379.99"), "79379,99");
     EXPECT_EQ(spokenNumber(" 0"), "0");
     EXPECT_EQ(spokenNumber("abc"), "abc");
+    // In a table, as a Catalan spreadsheet reads numbers.
+    for (const auto& [shown, written] : {std::pair{" 4.244", "4,244"}, {" .2182219", "0,2182219"},
+                                         {"-.25", "-0,25"}, {" 5E+07", "5E+07"}, {" 1.234568E+07", "1,234568E+07"},
+                                         {"98.000", "98000"}, {" 250", "250"}, {"E > F, puja", "E > F, puja"}})
+        EXPECT_EQ(writtenNumber(shown), written) << shown;
     EXPECT_EQ(unitWords("mm", true), "mil·límetre");
     EXPECT_EQ(unitWords("abc", false), "");
 }

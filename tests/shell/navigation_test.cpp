@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 #include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QIcon>
 #include <QPushButton>
 #include <QScreen>
+#include <QTableView>
 #include <QTest>
 #include <QTimer>
 #include <random>
@@ -456,5 +458,97 @@ TEST_F(Navigation, EverySimulatorIsHeardInCatalanNumbersAndUnitWords)
             EXPECT_EQ(QAccessible::queryAccessibleInterface(find(*form, row.name))->valueInterface(), nullptr)
                 << "a value in tenths would be read with a point";
         }
+    }
+}
+
+// F9 opens the table of the simulator in front: every calculation a row,
+// kept when the form is cleared, closed and opened again; Ctrl+C copies the
+// rows chosen, or all, as a Catalan spreadsheet pastes them.
+TEST_F(Navigation, EveryCalculationIsARowOfTheTableThatF9OpensAndCtrlCCopies)
+{
+    using Pupil = std::function<void(QWidget&)>;
+    const struct {
+        const char* simulator;
+        Pupil measures;  // two calculations
+        const char* all;
+        const char* first;
+    } cases[] = {
+        {"cmdTorricelli",
+         [](QWidget& f) {
+             for (const auto& [liquid, hole] : {std::pair{"2", ".5"}, {"8,03", "8.03"}}) {
+                 pupil::type(f, "txtAlturaLíquid", liquid);
+                 pupil::click(f, "cmdOmplir");
+                 pupil::type(f, "txtAlturaForat", hole);
+                 pupil::click(f, "cmdBuidar");
+             }
+             pupil::type(f, "txtAlturaForat", "9");  // refused: no row
+             pupil::click(f, "cmdBuidar");
+         },
+         "Altura del líquid (m)\tAltura del forat (m)\tVelocitat de sortida (m/s)\tDistància del raig (m)\tTemps de "
+         "caiguda (s)\n2\t0,5\t5,42\t1,73\t0,32\n8,03\t8,03\t0\t0\t1,28\n",
+         "Altura del líquid (m)\tAltura del forat (m)\tVelocitat de sortida (m/s)\tDistància del raig (m)\tTemps de "
+         "caiguda (s)\n2\t0,5\t5,42\t1,73\t0,32\n"},
+        {"cmdPascal",
+         [](QWidget& f) {
+             pupil::click(f, "cmdCalcular");
+             pupil::set(f, "HSBForçaAplicada", 5000);
+             pupil::set(f, "HSBDiàmetreÈmbol2", 1000);
+             pupil::click(f, "cmdCalcular");
+         },
+         "Força aplicada (N)\tDiàmetre èmbol 1 (mm)\tDiàmetre èmbol 2 (mm)\tPressió (MPa)\tForça resultant (N)\n"
+         "10\t10\t200\t0,1273885\t4000\n5000\t10\t1000\t63,69427\t5E+07\n",
+         "Força aplicada (N)\tDiàmetre èmbol 1 (mm)\tDiàmetre èmbol 2 (mm)\tPressió (MPa)\tForça resultant (N)\n"
+         "10\t10\t200\t0,1273885\t4000\n"},
+        // With the pupil's answer, and whether the motion bore it out.
+        {"cmdArquímedes",
+         [](QWidget& f) {
+             for (const auto& [density, answer] : {std::pair{15, "OptTriar(2)"}, {20, "OptTriar(0)"}}) {
+                 pupil::set(f, "HSBAlturaLíquid", 5);
+                 pupil::set(f, "HSBDensitat", density);
+                 pupil::click(f, "cmdOmplir");
+                 pupil::click(f, answer);
+                 pupil::click(f, "cmdIniciarMoviment");
+             }
+         },
+         "Altura del producte (m)\tDensitat (kg/dm3)\tPes F (N)\tResposta\tEncertada\n5\t1,5\t73500\tE < F, "
+         "baixa\tNo\n5\t2\t98000\tE = F, es manté\tSí\n",
+         "Altura del producte (m)\tDensitat (kg/dm3)\tPes F (N)\tResposta\tEncertada\n5\t1,5\t73500\tE < F, "
+         "baixa\tNo\n"},
+    };
+    unsigned long time = 5'000'000;
+    const auto press = [&](int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        sendKey(QEvent::KeyPress, key, modifiers, time += 1000);
+        sendKey(QEvent::KeyRelease, key, modifiers, time += 50);
+    };
+    for (const auto& c : cases) {
+        rt::FormInstanceBase* simulator = nullptr;
+        for (const Simulator& s : simulatorsOf(program))
+            if (qstrcmp(s.button, c.simulator) == 0) simulator = s.instance;
+        click(menu(), c.simulator);
+        ASSERT_TRUE(simulator->loaded());
+        c.measures(*simulator->window());
+        click(*simulator->window(), "cmdEsborrar");  // clears the form, not the table
+        click(*simulator->window(), "cmdSortir");
+        click(menu(), c.simulator);
+        activate(*simulator->window());
+        press(Qt::Key_F9);
+        auto* table = QApplication::activeWindow() != nullptr
+                          ? QApplication::activeWindow()->findChild<QTableView*>("taulaDeMesures")
+                          : nullptr;
+        ASSERT_NE(table, nullptr) << c.simulator;
+        EXPECT_EQ(table->model()->rowCount(), 2) << c.simulator;
+        // A screen reader hears a cell with its column's header, in words.
+        QAccessibleInterface* cell = QAccessible::queryAccessibleInterface(table)->tableInterface()->cellAt(0, 3);
+        ASSERT_NE(cell, nullptr);
+        EXPECT_FALSE(cell->text(QAccessible::Name).contains('.')) << cell->text(QAccessible::Name).toStdString();
+        EXPECT_FALSE(cell->tableCellInterface()->columnHeaderCells().isEmpty());
+        QApplication::clipboard()->clear();
+        press(Qt::Key_C, Qt::ControlModifier);
+        EXPECT_EQ(QApplication::clipboard()->text(), QString::fromUtf8(c.all)) << c.simulator;
+        table->selectRow(0);
+        press(Qt::Key_C, Qt::ControlModifier);
+        EXPECT_EQ(QApplication::clipboard()->text(), QString::fromUtf8(c.first)) << c.simulator;
+        QApplication::activeWindow()->close();
+        click(*simulator->window(), "cmdSortir");
     }
 }

@@ -1,0 +1,130 @@
+#include "measurements_window.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include "measurements.h"
+
+namespace rt {
+
+MeasurementsWindow::MeasurementsWindow(Measurements& measurements, const QString& simulator)
+    : measurements_(measurements),
+      table_(new QTableView(this)),
+      empty_(new QLabel(QStringLiteral("Encara no hi ha cap mesura: cada càlcul n'hi afegeix una fila."), this)),
+      copyButton_(new QPushButton(QStringLiteral("&Copia"), this)),
+      removeButton_(new QPushButton(QStringLiteral("Esborra la &fila"), this)),
+      removeAllButton_(new QPushButton(QStringLiteral("Esborra-ho &tot…"), this))
+{
+    setObjectName(QStringLiteral("mesures"));
+    setWindowTitle(QStringLiteral("Mesures: %1").arg(simulator));
+    setAccessibleDescription(QStringLiteral("Les mesures de cada càlcul, una fila cada una: primer les dades i "
+                                            "després els resultats. Ctrl+C copia les files triades, o totes."));
+    table_->setObjectName(QStringLiteral("taulaDeMesures"));
+    table_->setAccessibleName(QStringLiteral("Mesures"));
+    table_->setModel(&measurements_);
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setTabKeyNavigation(false);
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table_->installEventFilter(this);
+    empty_->setWordWrap(true);
+    auto* close = new QPushButton(QStringLiteral("Tan&ca"), this);
+    QObject::connect(copyButton_, &QPushButton::clicked, this, [this] { copy(); });
+    QObject::connect(removeButton_, &QPushButton::clicked, this, [this] { removeChosen(); });
+    QObject::connect(removeAllButton_, &QPushButton::clicked, this, [this] { removeAll(); });
+    QObject::connect(close, &QPushButton::clicked, this, &QWidget::close);
+
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* b : {copyButton_, removeButton_, removeAllButton_, close}) buttons->addWidget(b);
+    buttons->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(empty_);
+    layout->addWidget(table_, 1);
+    layout->addLayout(buttons);
+    resize(720, 420);
+
+    for (auto signal : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
+        QObject::connect(&measurements_, signal, this, [this] { updateState(); });
+    QObject::connect(&measurements_, &QAbstractItemModel::modelReset, this, [this] { updateState(); });
+    QObject::connect(table_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+                     [this] { updateState(); });
+    updateState();
+}
+
+void MeasurementsWindow::bringForward()
+{
+    // Wide enough for every column, as far as the screen allows.
+    const int wanted = table_->verticalHeader()->width() + table_->horizontalHeader()->length() + 48;
+    if (wanted > width()) resize(std::min(wanted, screen()->availableGeometry().width()), height());
+    show();
+    raise();
+    activateWindow();
+    table_->setFocus(Qt::OtherFocusReason);
+}
+
+QList<int> MeasurementsWindow::chosenRows() const
+{
+    QList<int> rows;
+    for (const QModelIndex& index : table_->selectionModel()->selectedRows()) rows << index.row();
+    return rows;
+}
+
+void MeasurementsWindow::copy()
+{
+    QApplication::clipboard()->setText(measurements_.tabSeparated(chosenRows()));
+}
+
+void MeasurementsWindow::removeChosen()
+{
+    QList<int> rows = chosenRows();
+    if (rows.isEmpty() && table_->currentIndex().isValid()) rows << table_->currentIndex().row();
+    measurements_.remove(rows);
+}
+
+void MeasurementsWindow::removeAll()
+{
+    if (measurements_.empty()) return;
+    QMessageBox ask(QMessageBox::Question, QStringLiteral("Esborrar les mesures"),
+                    QStringLiteral("Voleu esborrar totes les mesures d'aquest simulador? No es podran recuperar."),
+                    QMessageBox::Yes | QMessageBox::No, this);
+    ask.setDefaultButton(QMessageBox::No);
+    if (ask.exec() == QMessageBox::Yes) measurements_.clear();
+}
+
+bool MeasurementsWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == table_ && event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->matches(QKeySequence::Copy)) {
+            copy();
+            return true;
+        }
+        if (key->key() == Qt::Key_Delete && key->modifiers() == Qt::NoModifier) {
+            removeChosen();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void MeasurementsWindow::updateState()
+{
+    const bool rows = !measurements_.empty();
+    empty_->setVisible(!rows);
+    copyButton_->setEnabled(rows);
+    removeButton_->setEnabled(rows);
+    removeAllButton_->setEnabled(rows);
+}
+
+}  // namespace rt

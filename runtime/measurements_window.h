@@ -1,0 +1,49 @@
+#pragma once
+// The window of a simulator's measurements: a table a pupil moves through
+// from the keyboard, which copies its rows as a spreadsheet pastes them,
+// and removes one row or, after asking, all of them.
+
+#include <QWidget>
+
+// How a pupil finds the table, in each window's help.
+inline constexpr const char* kMeasurementKeys =
+    "F9, en un simulador, obre la taula de les seves mesures: cada càlcul hi afegeix una fila, i Ctrl+C copia "
+    "les files triades, o totes.";
+
+class QLabel;
+class QPushButton;
+class QTableView;
+
+namespace rt {
+
+class Measurements;
+
+class MeasurementsWindow : public QWidget {
+public:
+    MeasurementsWindow(Measurements& measurements, const QString& simulator);
+
+    // Shows the window, or brings it to the front where it is open.
+    void bringForward();
+    QTableView& table() const { return *table_; }
+    // The rows chosen (all when none is), to the clipboard.
+    void copy();
+    void removeChosen();
+    // Asks first.
+    void removeAll();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QList<int> chosenRows() const;
+    void updateState();
+
+    Measurements& measurements_;
+    QTableView* table_;
+    QLabel* empty_;
+    QPushButton* copyButton_;
+    QPushButton* removeButton_;
+    QPushButton* removeAllButton_;
+};
+
+}  // namespace rt
