@@ -33,6 +33,7 @@ void Measurements::record(const QStringList& row)
     const int at = static_cast<int>(rows_.size());
     beginInsertRows({}, at, at);
     rows_.push_back(row);
+    unsaved_ = true;
     endInsertRows();
 }
 
@@ -53,7 +54,27 @@ void Measurements::clear()
 {
     beginResetModel();
     rows_.clear();
+    unsaved_ = false;
     endResetModel();
+}
+
+QByteArray Measurements::csv() const
+{
+    // A field with a semicolon, a quote or a line break goes in quotes.
+    const auto field = [](QString text) {
+        if (!text.contains(u';') && !text.contains(u'"') && !text.contains(u'\n')) return text;
+        return u'"' + text.replace(QStringLiteral("\""), QStringLiteral("\"\"")) + u'"';
+    };
+    QStringList lines, header;
+    for (const MeasureColumn& column : columns_) header << field(QString::fromUtf8(column.shown));
+    lines << header.join(u';');
+    for (const QStringList& row : rows_) {
+        QStringList cells;
+        for (const QString& value : row) cells << field(written(value));
+        lines << cells.join(u';');
+    }
+    // The byte-order mark tells a spreadsheet the text is UTF-8.
+    return "\xEF\xBB\xBF" + (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8();
 }
 
 QString Measurements::tabSeparated(QList<int> rows) const

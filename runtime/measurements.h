@@ -34,6 +34,12 @@ public:
     // The rows given (all of them when none is) as tab-separated text with
     // a header row and decimal commas, as a Catalan spreadsheet pastes it.
     QString tabSeparated(QList<int> rows = {}) const;
+    // Every row as a CSV file that a Catalan spreadsheet opens as numbers:
+    // UTF-8, semicolons, decimal commas, a header row.
+    QByteArray csv() const;
+    // Whether rows were recorded since the table was last saved.
+    bool unsaved() const { return unsaved_ && !rows_.empty(); }
+    void saved() { unsaved_ = false; }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -45,6 +51,7 @@ public:
 private:
     std::vector<MeasureColumn> columns_;
     std::vector<QStringList> rows_;
+    bool unsaved_ = false;
 };
 
 }  // namespace rt

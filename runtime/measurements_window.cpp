@@ -2,6 +2,10 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
+#include <QFileDialog>
+#include <QSaveFile>
+#include <QStandardPaths>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -17,11 +21,13 @@
 
 namespace rt {
 
-MeasurementsWindow::MeasurementsWindow(Measurements& measurements, const QString& simulator)
+MeasurementsWindow::MeasurementsWindow(Measurements& measurements, const QString& simulator, const QString& file)
     : measurements_(measurements),
+      file_(file),
       table_(new QTableView(this)),
       empty_(new QLabel(QStringLiteral("Encara no hi ha cap mesura: cada càlcul n'hi afegeix una fila."), this)),
       copyButton_(new QPushButton(QStringLiteral("&Copia"), this)),
+      saveButton_(new QPushButton(QStringLiteral("&Desa…"), this)),
       removeButton_(new QPushButton(QStringLiteral("Esborra la &fila"), this)),
       removeAllButton_(new QPushButton(QStringLiteral("Esborra-ho &tot…"), this))
 {
@@ -41,12 +47,13 @@ MeasurementsWindow::MeasurementsWindow(Measurements& measurements, const QString
     empty_->setWordWrap(true);
     auto* close = new QPushButton(QStringLiteral("Tan&ca"), this);
     QObject::connect(copyButton_, &QPushButton::clicked, this, [this] { copy(); });
+    QObject::connect(saveButton_, &QPushButton::clicked, this, [this] { saveAsked(); });
     QObject::connect(removeButton_, &QPushButton::clicked, this, [this] { removeChosen(); });
     QObject::connect(removeAllButton_, &QPushButton::clicked, this, [this] { removeAll(); });
     QObject::connect(close, &QPushButton::clicked, this, &QWidget::close);
 
     auto* buttons = new QHBoxLayout;
-    for (QPushButton* b : {copyButton_, removeButton_, removeAllButton_, close}) buttons->addWidget(b);
+    for (QPushButton* b : {copyButton_, saveButton_, removeButton_, removeAllButton_, close}) buttons->addWidget(b);
     buttons->addStretch();
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(empty_);
@@ -102,6 +109,47 @@ void MeasurementsWindow::removeAll()
     if (ask.exec() == QMessageBox::Yes) measurements_.clear();
 }
 
+bool MeasurementsWindow::saveAsked()
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString path =
+        QFileDialog::getSaveFileName(this, QStringLiteral("Desa les mesures"), folder + u'/' + file_ + QStringLiteral(".csv"),
+                                     QStringLiteral("Valors separats per punt i coma (*.csv)"));
+    return !path.isEmpty() && saveTo(path);
+}
+
+namespace {
+
+// Why a file could not be written, in Catalan.
+QString reason(const QFileDevice& file)
+{
+    switch (file.error()) {
+    case QFileDevice::PermissionsError: return QStringLiteral("no teniu permís per escriure-hi");
+    case QFileDevice::ResourceError: return QStringLiteral("no hi ha prou espai al disc");
+    case QFileDevice::OpenError: return QStringLiteral("no s'hi pot crear el fitxer");
+    case QFileDevice::WriteError: return QStringLiteral("no s'hi ha pogut escriure");
+    default: return QStringLiteral("el sistema no ho ha permès");
+    }
+}
+
+}  // namespace
+
+bool MeasurementsWindow::saveTo(const QString& path)
+{
+    QSaveFile file(path);
+    const QByteArray text = measurements_.csv();
+    if (file.open(QIODevice::WriteOnly) && file.write(text) == text.size() && file.commit()) {
+        measurements_.saved();
+        return true;
+    }
+    QMessageBox failed(QMessageBox::Warning, QStringLiteral("No s'han desat les mesures"),
+                       QStringLiteral("No s'han pogut desar les mesures a «%1»: %2. Les mesures continuen a la taula.")
+                           .arg(QDir::toNativeSeparators(path), reason(file)),
+                       QMessageBox::Ok, this);
+    failed.exec();
+    return false;
+}
+
 bool MeasurementsWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == table_ && event->type() == QEvent::KeyPress) {
@@ -123,6 +171,7 @@ void MeasurementsWindow::updateState()
     const bool rows = !measurements_.empty();
     empty_->setVisible(!rows);
     copyButton_->setEnabled(rows);
+    saveButton_->setEnabled(rows);
     removeButton_->setEnabled(rows);
     removeAllButton_->setEnabled(rows);
 }

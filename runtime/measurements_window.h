@@ -20,7 +20,8 @@ class Measurements;
 
 class MeasurementsWindow : public QWidget {
 public:
-    MeasurementsWindow(Measurements& measurements, const QString& simulator);
+    // `file` names the files it suggests ("mesures-torricelli").
+    MeasurementsWindow(Measurements& measurements, const QString& simulator, const QString& file);
 
     // Shows the window, or brings it to the front where it is open.
     void bringForward();
@@ -28,6 +29,11 @@ public:
     // The rows chosen (all when none is), to the clipboard.
     void copy();
     void removeChosen();
+    // Asks where, in Qt's file dialog, and saves there; false if not saved.
+    bool saveAsked();
+    // Writes the table to `path`, whole or not at all; a failure is said in
+    // Catalan, and the rows stay.
+    bool saveTo(const QString& path);
     // Asks first.
     void removeAll();
 
@@ -39,9 +45,11 @@ private:
     void updateState();
 
     Measurements& measurements_;
+    const QString file_;
     QTableView* table_;
     QLabel* empty_;
     QPushButton* copyButton_;
+    QPushButton* saveButton_;
     QPushButton* removeButton_;
     QPushButton* removeAllButton_;
 };

@@ -218,7 +218,8 @@ void FormInstanceBase::showMeasurements()
 {
     if (measurementsWindow_ == nullptr) {
         const QString title = window_ != nullptr ? window_->windowTitle() : QString();
-        measurementsWindow_ = std::make_unique<MeasurementsWindow>(measurements_, title);
+        const QString name = window_ != nullptr ? window_->objectName().mid(3).toLower() : QString();
+        measurementsWindow_ = std::make_unique<MeasurementsWindow>(measurements_, title, QStringLiteral("mesures-") + name);
     }
     measurementsWindow_->bringForward();
 }

@@ -3,6 +3,9 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QFile>
+#include <QMessageBox>
+#include <QTemporaryDir>
 #include <QIcon>
 #include <QPushButton>
 #include <QScreen>
@@ -10,11 +13,13 @@
 #include <QTest>
 #include <QTimer>
 #include <random>
+#include <unistd.h>
 
 #include "pascal/form.h"
 #include "runtime/twips.h"
 #include "shell/program.h"
 #include "shell/simulators.h"
+#include "torricelli/form.h"
 #include "support.h"
 #include "venturi/form.h"
 
@@ -551,4 +556,56 @@ TEST_F(Navigation, EveryCalculationIsARowOfTheTableThatF9OpensAndCtrlCCopies)
         QApplication::activeWindow()->close();
         click(*simulator->window(), "cmdSortir");
     }
+}
+
+// "Desa…" writes a CSV a Catalan spreadsheet opens as numbers, whole or not
+// at all; a folder that takes no file says so in Catalan and keeps the rows.
+TEST_F(Navigation, TheTableIsSavedAsACatalanCsvOrSaysWhyNot)
+{
+    click(menu(), "cmdTorricelli");
+    rt::FormInstanceBase& torricelli = program.instance<torricelli::Instance>();
+    for (const char* hole : {".5", "1"}) {
+        pupil::type(*torricelli.window(), "txtAlturaLíquid", "2");
+        pupil::click(*torricelli.window(), "cmdOmplir");
+        pupil::type(*torricelli.window(), "txtAlturaForat", hole);
+        pupil::click(*torricelli.window(), "cmdBuidar");
+    }
+    torricelli.showMeasurements();
+    rt::MeasurementsWindow* window = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* shown = dynamic_cast<rt::MeasurementsWindow*>(w); shown != nullptr && shown->isVisible()) window = shown;
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(torricelli.measurements().unsaved());
+
+    QTemporaryDir folder;
+    const QString path = folder.filePath("mesures.csv");
+    ASSERT_TRUE(window->saveTo(path));
+    QFile saved(path);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(saved.readAll(), QByteArray("\xEF\xBB\xBF"
+                                          "Altura del líquid (m);Altura del forat (m);Velocitat de sortida (m/s);"
+                                          "Distància del raig (m);Temps de caiguda (s)\r\n"
+                                          "2;0,5;5,42;1,73;0,32\r\n"
+                                          "2;1;4,43;2;0,45\r\n"));
+    EXPECT_FALSE(torricelli.measurements().unsaved());
+
+    // A folder that takes no file: as root, only one the system keeps.
+    QTemporaryDir locked;
+    QFile::setPermissions(locked.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    const QString refused = (geteuid() == 0 ? QStringLiteral("/proc") : locked.path()) + "/mesures.csv";
+    pupil::click(*torricelli.window(), "cmdBuidar");  // a third row, not yet saved
+    QString said;
+    QTimer::singleShot(0, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            said = box->text();
+            box->accept();
+        }
+    });
+    EXPECT_FALSE(window->saveTo(refused));
+    EXPECT_TRUE(said.startsWith(QString("No s'han pogut desar les mesures a «%1»: ").arg(refused))) << said.toStdString();
+    EXPECT_TRUE(said.endsWith("Les mesures continuen a la taula.")) << said.toStdString();
+    EXPECT_FALSE(QFile::exists(refused));
+    EXPECT_EQ(torricelli.measurements().rowCount(), 3);
+    EXPECT_TRUE(torricelli.measurements().unsaved());
+    window->close();
 }
