@@ -102,11 +102,16 @@ void MeasurementsWindow::removeChosen()
 void MeasurementsWindow::removeAll()
 {
     if (measurements_.empty()) return;
-    QMessageBox ask(QMessageBox::Question, QStringLiteral("Esborrar les mesures"),
-                    QStringLiteral("Voleu esborrar totes les mesures d'aquest simulador? No es podran recuperar."),
-                    QMessageBox::Yes | QMessageBox::No, this);
-    ask.setDefaultButton(QMessageBox::No);
-    if (ask.exec() == QMessageBox::Yes) measurements_.clear();
+    auto* ask = new QMessageBox(QMessageBox::Question, QStringLiteral("Esborrar les mesures"),
+                                QStringLiteral("Voleu esborrar totes les mesures d'aquest simulador? No es podran "
+                                               "recuperar."),
+                                QMessageBox::Yes | QMessageBox::No, this);
+    ask->setDefaultButton(QMessageBox::No);
+    ask->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(ask, &QMessageBox::finished, this, [this](int answer) {
+        if (answer == QMessageBox::Yes) measurements_.clear();
+    });
+    ask->open();
 }
 
 bool MeasurementsWindow::saveAsked()
@@ -142,11 +147,14 @@ bool MeasurementsWindow::saveTo(const QString& path)
         measurements_.saved();
         return true;
     }
-    QMessageBox failed(QMessageBox::Warning, QStringLiteral("No s'han desat les mesures"),
-                       QStringLiteral("No s'han pogut desar les mesures a «%1»: %2. Les mesures continuen a la taula.")
-                           .arg(QDir::toNativeSeparators(path), reason(file)),
-                       QMessageBox::Ok, this);
-    failed.exec();
+    // Said over the window, which stays in use meanwhile.
+    auto* failed = new QMessageBox(
+        QMessageBox::Warning, QStringLiteral("No s'han desat les mesures"),
+        QStringLiteral("No s'han pogut desar les mesures a «%1»: %2. Les mesures continuen a la taula.")
+            .arg(QDir::toNativeSeparators(path), reason(file)),
+        QMessageBox::Ok, this);
+    failed->setAttribute(Qt::WA_DeleteOnClose);
+    failed->open();
     return false;
 }
 

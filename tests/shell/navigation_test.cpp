@@ -594,14 +594,12 @@ TEST_F(Navigation, TheTableIsSavedAsACatalanCsvOrSaysWhyNot)
     QFile::setPermissions(locked.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     const QString refused = (geteuid() == 0 ? QStringLiteral("/proc") : locked.path()) + "/mesures.csv";
     pupil::click(*torricelli.window(), "cmdBuidar");  // a third row, not yet saved
-    QString said;
-    QTimer::singleShot(0, [&] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            said = box->text();
-            box->accept();
-        }
-    });
     EXPECT_FALSE(window->saveTo(refused));
+    auto* box = window->findChild<QMessageBox*>();
+    ASSERT_NE(box, nullptr);
+    EXPECT_TRUE(box->isVisible());
+    const QString said = box->text();
+    box->accept();
     EXPECT_TRUE(said.startsWith(QString("No s'han pogut desar les mesures a «%1»: ").arg(refused))) << said.toStdString();
     EXPECT_TRUE(said.endsWith("Les mesures continuen a la taula.")) << said.toStdString();
     EXPECT_FALSE(QFile::exists(refused));
