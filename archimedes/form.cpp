@@ -1,5 +1,9 @@
 #include "form.h"
 
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
 #include <QLocale>
 #include <QRadioButton>
 
@@ -20,6 +24,18 @@ constexpr MeasureColumn kMeasures[] = {
     {"Resposta", "Resposta"},
     {"Encertada", "Resposta encertada"},
 };
+constexpr int kSameHeight[] = {0};
+constexpr MeasureLaw kLaw{
+    .title = "Pes del recipient segons la densitat del producte",
+    .xAxis = "ρp (kg/dm3)",
+    .xHeard = "densitat del producte, en quilograms per decímetre cúbic",
+    .yAxis = "F (N)",
+    .yHeard = "pes del recipient, en newtons",
+    .curve = "F és igual a 9800 per l'altura del producte per la densitat",
+    .points = [](const std::vector<double>& r) { return std::vector<QPointF>{{r[1], r[2]}}; },
+    .at = [](double d, const std::vector<double>& r) { return 9800 * r[0] * d; },
+    .same = kSameHeight,
+};
 
 }  // namespace
 
@@ -30,7 +46,8 @@ frmArquímedes::frmArquímedes(Values& values)
                            "densitat que trieu; puja, baixa o es manté segons si l'empenta és més gran, més petita "
                            "o igual que el seu pes.",
             .backColor = sys::TitleBarText,
-            .measures = kMeasures}),
+            .measures = kMeasures,
+            .law = &kLaw}),
       values_(values)
 {
     HSBAlturaLíquid.onChange([this] { HSBAlturaLíquid_Change(); });

@@ -1,5 +1,9 @@
 #include "form.h"
 
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
 #include "calculation.h"
 #include "runtime/numbers.h"
 #include "runtime/runtime.h"
@@ -18,6 +22,19 @@ constexpr MeasureColumn kMeasures[] = {
     {"Velocitat 1 (m/s)", "Velocitat 1, en metres per segon"},
     {"Velocitat 2 (m/s)", "Velocitat 2, en metres per segon"},
     {"Velocitat 3 (m/s)", "Velocitat 3, en metres per segon"},
+};
+constexpr int kSameFlow[] = {0};
+constexpr MeasureLaw kLaw{
+    .title = "Velocitat del fluid segons el diàmetre del tram",
+    .xAxis = "D (mm)",
+    .xHeard = "diàmetre del tram, en mil·límetres",
+    .yAxis = "v (m/s)",
+    .yHeard = "velocitat del fluid, en metres per segon",
+    .curve = "v és igual al cabal dividit per la secció del tram",
+    .points = [](const std::vector<double>& r) { return std::vector<QPointF>{{r[1], r[4]}, {r[2], r[5]}, {r[3], r[6]}}; },
+    // As the calculation reckons it, unrounded.
+    .at = [](double d, const std::vector<double>& r) { return d > 0 ? r[0] * 200 / (d * d * 3.14159265 * 3) : 1e300; },
+    .same = kSameFlow,
 };
 
 // The pipe's drawing: its centre line, and the y of a section's wall, side
@@ -51,7 +68,8 @@ frmCabal::frmCabal(Values& values)
             .description = "Un mateix cabal passa per una canonada de tres trams; amb el cabal i els diàmetres que "
                            "trieu es calcula la velocitat del fluid a cada tram.",
             .backColor = kBack,
-            .measures = kMeasures}),
+            .measures = kMeasures,
+            .law = &kLaw}),
       values_(values)
 {
     // The drawing's horizontal unit is 3.9 twips; its vertical unit a twip.

@@ -1,5 +1,9 @@
 #include "form.h"
 
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
 #include "calculation.h"
 #include "runtime/numbers.h"
 #include "runtime/runtime.h"
@@ -17,6 +21,18 @@ constexpr MeasureColumn kMeasures[] = {
     {"Pressió (MPa)", "Pressió, en megapascals"},
     {"Força resultant (N)", "Força resultant, en newtons"},
 };
+constexpr int kSamePistons[] = {1, 2};
+constexpr MeasureLaw kLaw{
+    .title = "Força resultant segons la força aplicada",
+    .xAxis = "F (N)",
+    .xHeard = "força aplicada, en newtons",
+    .yAxis = "R (N)",
+    .yHeard = "força resultant, en newtons",
+    .curve = "R és igual a F per D2 al quadrat dividit per D1 al quadrat",
+    .points = [](const std::vector<double>& r) { return std::vector<QPointF>{{r[0], r[4]}}; },
+    .at = [](double f, const std::vector<double>& r) { return f * r[2] * r[2] / (r[1] * r[1]); },
+    .same = kSamePistons,
+};
 
 }  // namespace
 
@@ -27,7 +43,8 @@ frmPascal::frmPascal()
                            "transmet per tot el líquid i fa pujar l'èmbol 2 amb una força resultant més gran (igual "
                            "si els èmbols són iguals).",
             .font = {"Arial", 14.25f},
-            .measures = kMeasures})
+            .measures = kMeasures,
+            .law = &kLaw})
 {
     cmdCalcular.onClick([this] { cmdCalcular_Click(); });
     cmdSimular.onClick([this] { cmdSimular_Click(); });

@@ -24,13 +24,13 @@ detail::FormWidgets::FormWidgets(QWidget& window)
 // the cast picks that constructor over FormWidgets' copy.)
 Form::Form(const FormProps& props)
     : FormWidgets(static_cast<QWidget&>(*this)), Drawing(drawingSurface, *this), Speech(clientArea, drawingSurface, props.description),
-      fit_(*this), notice_(clientArea, *this), slowMotion_(*this, notice_), measures_(props.measures)
+      fit_(*this), notice_(clientArea, *this), slowMotion_(*this, notice_), measures_(props.measures), law_(props.law)
 {
     // F9: the simulator's measurements.
     if (!measures_.empty())
         QObject::connect(new QShortcut(QKeySequence(Qt::Key_F9), this), &QShortcut::activated, this, [this] {
             if (holder_ == nullptr) return;
-            holder_->measurements().setColumns(measures_);
+            holder_->measurements().setColumns(measures_, law_);
             holder_->showMeasurements();
         });
     setObjectName(QString::fromUtf8(props.name));
@@ -76,7 +76,7 @@ void Form::record(std::initializer_list<std::string> row)
     // screen reader's user hears of F9 in every window's help instead: said
     // after the results, it would change what each form announces.
     if (measurements.empty()) notice_.show(QStringLiteral("Mesura afegida a la taula: premeu F9 per veure-la"));
-    measurements.setColumns(measures_);
+    measurements.setColumns(measures_, law_);
     measurements.record(values);
 }
 

@@ -49,6 +49,7 @@ struct FormProps {
     float left = -1, top = -1;
     // The columns of the pupil's measurements (none on the menu).
     std::span<const MeasureColumn> measures = {};
+    const MeasureLaw* law = nullptr;
 };
 
 namespace detail {
@@ -123,6 +124,7 @@ private:
     SlowMotion slowMotion_;
     double zoom_ = 1;
     std::span<const MeasureColumn> measures_;
+    const MeasureLaw* law_;
     FormHolder* holder_ = nullptr;
     bool loadFinished_ = false;
     bool pressed_ = false;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "numbers.h"
 #include "spoken.h"
 
 namespace rt {
@@ -20,12 +21,22 @@ QString heard(const QString& shown)
 
 }  // namespace
 
-void Measurements::setColumns(std::span<const MeasureColumn> columns)
+void Measurements::setColumns(std::span<const MeasureColumn> columns, const MeasureLaw* law)
 {
     if (!columns_.empty() || columns.empty()) return;
     beginResetModel();
     columns_.assign(columns.begin(), columns.end());
+    law_ = law;
     endResetModel();
+}
+
+std::vector<double> Measurements::values(int row) const
+{
+    std::vector<double> numbers;
+    if (row < 0 || row >= rowCount()) return numbers;
+    for (const QString& value : rows_[static_cast<size_t>(row)])
+        numbers.push_back(parseLeadingNumber(value.toStdString()));
+    return numbers;
 }
 
 void Measurements::record(const QStringList& row)

@@ -5,6 +5,7 @@
 // simulator is open or not; its window shows it (F9).
 
 #include <QAbstractTableModel>
+#include <QPointF>
 #include <QString>
 #include <QStringList>
 #include <span>
@@ -19,10 +20,30 @@ struct MeasureColumn {
     const char* heard;  // "Velocitat, en metres per segon"
 };
 
+// The law a simulator's graph shows: a result against an input, measured
+// points and the formula's curve, with axes named as shown and as heard.
+struct MeasureLaw {
+    const char* title;  // "Velocitat de sortida segons la diferència d'altures"
+    const char* xAxis;  // "hl − hf (m)"
+    const char* xHeard;
+    const char* yAxis;  // "v (m/s)"
+    const char* yHeard;
+    const char* curve;  // as heard: "v és igual a l'arrel quadrada de 2 per g per la diferència d'altures"
+    // The points a row of values gives (a value for each column).
+    std::vector<QPointF> (*points)(const std::vector<double>& row);
+    // The curve at x, for the inputs of `row`; drawn through the rows whose
+    // inputs in `same` are those of the last row.
+    double (*at)(double x, const std::vector<double>& row);
+    std::span<const int> same;
+};
+
 class Measurements : public QAbstractTableModel {
 public:
     // The simulator's columns: set once, the first time.
-    void setColumns(std::span<const MeasureColumn> columns);
+    void setColumns(std::span<const MeasureColumn> columns, const MeasureLaw* law = nullptr);
+    const MeasureLaw* law() const { return law_; }
+    // A row's values as numbers (0 for a text that is none).
+    std::vector<double> values(int row) const;
     // A value for each column, as the form writes it (" 4.243", "5", "E >
     // F, puja").
     void record(const QStringList& row);
@@ -50,6 +71,7 @@ public:
 
 private:
     std::vector<MeasureColumn> columns_;
+    const MeasureLaw* law_ = nullptr;
     std::vector<QStringList> rows_;
     bool unsaved_ = false;
 };

@@ -1,7 +1,11 @@
 #include "measurements_window.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QClipboard>
+#include <QImage>
+#include <QPainter>
+#include <QSvgGenerator>
 #include <QDir>
 #include <QFileDialog>
 #include <QSaveFile>
@@ -18,6 +22,7 @@
 #include <QVBoxLayout>
 
 #include "measurements.h"
+#include "measurements_graph.h"
 
 namespace rt {
 
@@ -25,6 +30,7 @@ MeasurementsWindow::MeasurementsWindow(Measurements& measurements, const QString
     : measurements_(measurements),
       file_(file),
       table_(new QTableView(this)),
+      graph_(new MeasurementsGraph(measurements, this)),
       empty_(new QLabel(QStringLiteral("Encara no hi ha cap mesura: cada càlcul n'hi afegeix una fila."), this)),
       copyButton_(new QPushButton(QStringLiteral("&Copia"), this)),
       saveButton_(new QPushButton(QStringLiteral("&Desa…"), this)),
@@ -58,8 +64,9 @@ MeasurementsWindow::MeasurementsWindow(Measurements& measurements, const QString
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(empty_);
     layout->addWidget(table_, 1);
+    layout->addWidget(graph_, 1);
     layout->addLayout(buttons);
-    resize(720, 420);
+    resize(720, 640);
 
     for (auto signal : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
         QObject::connect(&measurements_, signal, this, [this] { updateState(); });
@@ -139,14 +146,11 @@ QString reason(const QFileDevice& file)
 
 }  // namespace
 
-bool MeasurementsWindow::saveTo(const QString& path)
+// Writes `bytes` to `path`, whole or not at all; the error is said.
+bool MeasurementsWindow::write(const QString& path, const QByteArray& bytes)
 {
     QSaveFile file(path);
-    const QByteArray text = measurements_.csv();
-    if (file.open(QIODevice::WriteOnly) && file.write(text) == text.size() && file.commit()) {
-        measurements_.saved();
-        return true;
-    }
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit()) return true;
     // Said over the window, which stays in use meanwhile.
     auto* failed = new QMessageBox(
         QMessageBox::Warning, QStringLiteral("No s'han desat les mesures"),
@@ -156,6 +160,35 @@ bool MeasurementsWindow::saveTo(const QString& path)
     failed->setAttribute(Qt::WA_DeleteOnClose);
     failed->open();
     return false;
+}
+
+bool MeasurementsWindow::saveTo(const QString& path)
+{
+    // The table, and beside it the graph as a picture and as an SVG.
+    const QString base = path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive) ? path.chopped(4) : path;
+    constexpr QSize kGraph(960, 540);
+    QImage picture(kGraph, QImage::Format_RGB32);
+    {
+        QPainter painter(&picture);
+        graph_->paint(painter, QRectF(QPointF(0, 0), kGraph));
+    }
+    QBuffer png, svg;
+    png.open(QIODevice::WriteOnly);
+    picture.save(&png, "PNG");
+    QSvgGenerator generator;
+    generator.setOutputDevice(&svg);
+    generator.setSize(kGraph);
+    generator.setViewBox(QRect(QPoint(0, 0), kGraph));
+    generator.setTitle(graph_->accessibleName());
+    {
+        QPainter painter(&generator);
+        graph_->paint(painter, QRectF(QPointF(0, 0), kGraph));
+    }
+    if (!write(path, measurements_.csv()) || !write(base + QStringLiteral(".png"), png.data()) ||
+        !write(base + QStringLiteral(".svg"), svg.data()))
+        return false;
+    measurements_.saved();
+    return true;
 }
 
 bool MeasurementsWindow::eventFilter(QObject* watched, QEvent* event)

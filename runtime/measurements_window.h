@@ -17,6 +17,7 @@ class QTableView;
 namespace rt {
 
 class Measurements;
+class MeasurementsGraph;
 
 class MeasurementsWindow : public QWidget {
 public:
@@ -26,6 +27,7 @@ public:
     // Shows the window, or brings it to the front where it is open.
     void bringForward();
     QTableView& table() const { return *table_; }
+    const MeasurementsGraph& graph() const { return *graph_; }
     // The rows chosen (all when none is), to the clipboard.
     void copy();
     void removeChosen();
@@ -42,11 +44,13 @@ protected:
 
 private:
     QList<int> chosenRows() const;
+    bool write(const QString& path, const QByteArray& bytes);
     void updateState();
 
     Measurements& measurements_;
     const QString file_;
     QTableView* table_;
+    MeasurementsGraph* graph_;
     QLabel* empty_;
     QPushButton* copyButton_;
     QPushButton* saveButton_;

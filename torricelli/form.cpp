@@ -1,5 +1,9 @@
 #include "form.h"
 
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
 #include "calculation.h"
 #include "runtime/numbers.h"
 #include "runtime/runtime.h"
@@ -16,6 +20,17 @@ constexpr MeasureColumn kMeasures[] = {
     {"Velocitat de sortida (m/s)", "Velocitat de sortida, en metres per segon"},
     {"Distància del raig (m)", "Distància a què arriba el raig, en metres"},
     {"Temps de caiguda (s)", "Temps de caiguda, en segons"},
+};
+constexpr MeasureLaw kLaw{
+    .title = "Velocitat de sortida segons la diferència d'altures",
+    .xAxis = "hl − hf (m)",
+    .xHeard = "diferència entre l'altura del líquid i la del forat, en metres",
+    .yAxis = "v (m/s)",
+    .yHeard = "velocitat de sortida, en metres per segon",
+    .curve = "v és igual a l'arrel quadrada de 2 per g per la diferència d'altures",
+    .points = [](const std::vector<double>& r) { return std::vector<QPointF>{{r[0] - r[1], r[2]}}; },
+    .at = [](double x, const std::vector<double>&) { return std::sqrt(2 * 9.8 * std::max(0.0, x)); },
+    .same = {},
 };
 
 // A height of the drawing as the pupil typed it, in metres.
@@ -34,7 +49,8 @@ frmTorricelli::frmTorricelli(Values& values)
                            "arriba el raig i el temps de caiguda.",
             .backColor = sys::TitleBarText,
             .font = {"MS Sans Serif", 13.5f},
-            .measures = kMeasures}),
+            .measures = kMeasures,
+            .law = &kLaw}),
       values_(values)
 {
     txtAlturaLíquid.onKeyDown([this](int k, int s) { txtAlturaLíquid_KeyDown(k, s); });

@@ -1,5 +1,9 @@
 #include "form.h"
 
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
 #include "calculation.h"
 #include "runtime/numbers.h"
 #include "runtime/runtime.h"
@@ -16,6 +20,22 @@ constexpr MeasureColumn kMeasures[] = {
     {"Velocitat 2 (m/s)", "Velocitat a la canonada 2, en metres per segon"},
     {"Diferència de pressions (mm)", "Diferència de pressions, en mil·límetres de columna d'aigua"},
 };
+constexpr MeasureLaw kLaw{
+    .title = "Diferència de pressions segons el cabal",
+    .xAxis = "Q (l/min)",
+    .xHeard = "cabal, en litres per minut",
+    .yAxis = "p1 − p2 (mm)",
+    .yHeard = "diferència de pressions, en mil·límetres de columna d'aigua",
+    .curve = "la diferència de pressions creix amb el quadrat del cabal",
+    .points = [](const std::vector<double>& r) { return std::vector<QPointF>{{r[0], r[3]}}; },
+    // As the calculation reckons it, before it drops the fraction.
+    .at =
+        [](double q, const std::vector<double>&) {
+            const double v1 = q / (60000 * A1);
+            return (A1 * A1 - A2 * A2) / (A2 * A2) * 500 * v1 * v1 / 9.8;
+        },
+    .same = {},
+};
 
 }  // namespace
 
@@ -26,7 +46,8 @@ frmVenturi::frmVenturi(Values& values)
                            "velocitats a les dues canonades i la diferència de pressions.",
             .left = 2175,
             .top = 1695,
-            .measures = kMeasures}),
+            .measures = kMeasures,
+            .law = &kLaw}),
       values_(values)
 {
     hsbCabal.onChange([this] { hsbCabal_Change(); });

@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QFile>
+#include <QImage>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QIcon>
@@ -477,6 +478,7 @@ TEST_F(Navigation, EveryCalculationIsARowOfTheTableThatF9OpensAndCtrlCCopies)
         Pupil measures;  // two calculations
         const char* all;
         const char* first;
+        const char* graph;  // as a screen reader hears it
     } cases[] = {
         {"cmdTorricelli",
          [](QWidget& f) {
@@ -492,7 +494,10 @@ TEST_F(Navigation, EveryCalculationIsARowOfTheTableThatF9OpensAndCtrlCCopies)
          "Altura del líquid (m)\tAltura del forat (m)\tVelocitat de sortida (m/s)\tDistància del raig (m)\tTemps de "
          "caiguda (s)\n2\t0,5\t5,42\t1,73\t0,32\n8,03\t8,03\t0\t0\t1,28\n",
          "Altura del líquid (m)\tAltura del forat (m)\tVelocitat de sortida (m/s)\tDistància del raig (m)\tTemps de "
-         "caiguda (s)\n2\t0,5\t5,42\t1,73\t0,32\n"},
+         "caiguda (s)\n2\t0,5\t5,42\t1,73\t0,32\n",
+         "Gràfic: Velocitat de sortida segons la diferència d'altures. 2 punts mesurats; la corba de la fórmula, v és "
+         "igual a l'arrel quadrada de 2 per g per la diferència d'altures, passa per tots. Eix horitzontal: diferència "
+         "entre l'altura del líquid i la del forat, en metres; eix vertical: velocitat de sortida, en metres per segon."},
         {"cmdPascal",
          [](QWidget& f) {
              pupil::click(f, "cmdCalcular");
@@ -503,7 +508,10 @@ TEST_F(Navigation, EveryCalculationIsARowOfTheTableThatF9OpensAndCtrlCCopies)
          "Força aplicada (N)\tDiàmetre èmbol 1 (mm)\tDiàmetre èmbol 2 (mm)\tPressió (MPa)\tForça resultant (N)\n"
          "10\t10\t200\t0,1273885\t4000\n5000\t10\t1000\t63,69427\t5E+07\n",
          "Força aplicada (N)\tDiàmetre èmbol 1 (mm)\tDiàmetre èmbol 2 (mm)\tPressió (MPa)\tForça resultant (N)\n"
-         "10\t10\t200\t0,1273885\t4000\n"},
+         "10\t10\t200\t0,1273885\t4000\n",
+         "Gràfic: Força resultant segons la força aplicada. 2 punts mesurats; la corba de la fórmula, R és igual a F "
+         "per D2 al quadrat dividit per D1 al quadrat, passa pel de l'última mesura. Eix horitzontal: força aplicada, "
+         "en newtons; eix vertical: força resultant, en newtons."},
         // With the pupil's answer, and whether the motion bore it out.
         {"cmdArquímedes",
          [](QWidget& f) {
@@ -518,7 +526,10 @@ TEST_F(Navigation, EveryCalculationIsARowOfTheTableThatF9OpensAndCtrlCCopies)
          "Altura del producte (m)\tDensitat (kg/dm3)\tPes F (N)\tResposta\tEncertada\n5\t1,5\t73500\tE < F, "
          "baixa\tNo\n5\t2\t98000\tE = F, es manté\tSí\n",
          "Altura del producte (m)\tDensitat (kg/dm3)\tPes F (N)\tResposta\tEncertada\n5\t1,5\t73500\tE < F, "
-         "baixa\tNo\n"},
+         "baixa\tNo\n",
+         "Gràfic: Pes del recipient segons la densitat del producte. 2 punts mesurats; la corba de la fórmula, F és "
+         "igual a 9800 per l'altura del producte per la densitat, passa per tots. Eix horitzontal: densitat del "
+         "producte, en quilograms per decímetre cúbic; eix vertical: pes del recipient, en newtons."},
     };
     unsigned long time = 5'000'000;
     const auto press = [&](int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
@@ -547,6 +558,9 @@ TEST_F(Navigation, EveryCalculationIsARowOfTheTableThatF9OpensAndCtrlCCopies)
         ASSERT_NE(cell, nullptr);
         EXPECT_FALSE(cell->text(QAccessible::Name).contains('.')) << cell->text(QAccessible::Name).toStdString();
         EXPECT_FALSE(cell->tableCellInterface()->columnHeaderCells().isEmpty());
+        auto* graph = QApplication::activeWindow()->findChild<QWidget*>("gràficDeMesures");
+        ASSERT_NE(graph, nullptr);
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(graph)->text(QAccessible::Name), QString::fromUtf8(c.graph));
         QApplication::clipboard()->clear();
         press(Qt::Key_C, Qt::ControlModifier);
         EXPECT_EQ(QApplication::clipboard()->text(), QString::fromUtf8(c.all)) << c.simulator;
@@ -588,6 +602,11 @@ TEST_F(Navigation, TheTableIsSavedAsACatalanCsvOrSaysWhyNot)
                                           "2;0,5;5,42;1,73;0,32\r\n"
                                           "2;1;4,43;2;0,45\r\n"));
     EXPECT_FALSE(torricelli.measurements().unsaved());
+    // Beside it, the graph as a picture and as an SVG named by what it shows.
+    EXPECT_EQ(QImage(folder.filePath("mesures.png")).size(), QSize(960, 540));
+    QFile svg(folder.filePath("mesures.svg"));
+    ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(svg.readAll().contains("<title>Gràfic: Velocitat de sortida segons la diferència d'altures. 2 punts"));
 
     // A folder that takes no file: as root, only one the system keeps.
     QTemporaryDir locked;
