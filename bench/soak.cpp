@@ -11,6 +11,7 @@
 #include <string>
 
 #include "pupil.h"
+#include "runtime/runtime.h"
 #include "runtime/startup.h"
 #include "shell/program.h"
 #include "shell/simulators.h"
@@ -34,6 +35,8 @@ int main(int argc, char* argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     rt::Application app(argc, argv);
     rt::prepareApplication(app);
+    // Nothing measured here is a pupil's: ending never asks to save it.
+    rt::Runtime::instance().setAskBeforeEnding(false);
     const int cycles = argc > 1 ? std::stoi(argv[1]) : 1000;
     const int warmUp = 200;
     // ONDARELL_SOAK_PIXMAP_CACHE=KiB turns Qt's pixmap cache back on, which

@@ -126,7 +126,8 @@ bool MeasurementsWindow::saveAsked()
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     const QString path =
         QFileDialog::getSaveFileName(this, QStringLiteral("Desa les mesures"), folder + u'/' + file_ + QStringLiteral(".csv"),
-                                     QStringLiteral("Valors separats per punt i coma (*.csv)"));
+                                     QStringLiteral("Valors separats per punt i coma (*.csv)"), nullptr,
+                                     QFileDialog::DontUseNativeDialog);
     return !path.isEmpty() && saveTo(path);
 }
 

@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QPushButton>
 #include <algorithm>
 #include <cstdio>
 
@@ -114,6 +115,8 @@ void Runtime::afterHandlers()
     while (!ended_ && !closeRequests_.empty()) {
         FormInstanceBase* form = closeRequests_.front();
         closeRequests_.erase(closeRequests_.begin());
+        // The last window's close box ends the program, once asked.
+        if (form->loaded() && loadedForms() == 1 && !mayEnd()) continue;
         if (std::find(forms_.begin(), forms_.end(), form) != forms_.end()) form->Unload();
     }
     while (!ended_ && !waiting_.empty()) {
@@ -147,8 +150,36 @@ void Runtime::requestClose(FormInstanceBase& form)
     if (depth_ == 0 && !draining_) afterHandlers();
 }
 
+bool Runtime::mayEnd()
+{
+    if (asking_) return false;  // already asked, and not yet answered
+    if (!askBeforeEnding_) return true;
+    std::vector<FormInstanceBase*> unsaved;
+    for (FormInstanceBase* form : forms_)
+        if (form->measurements().unsaved()) unsaved.push_back(form);
+    if (unsaved.empty()) return true;
+    asking_ = true;
+    QMessageBox ask(QMessageBox::Question, QStringLiteral("Ondarell"),
+                    QStringLiteral("Hi ha mesures que encara no heu desat. Voleu desar-les abans de sortir?"),
+                    QMessageBox::NoButton, loadedWindows().empty() ? nullptr : loadedWindows().front());
+    QAbstractButton* save = ask.addButton(QStringLiteral("&Desa…"), QMessageBox::AcceptRole);
+    QAbstractButton* discard = ask.addButton(QStringLiteral("&No les desis"), QMessageBox::DestructiveRole);
+    QAbstractButton* cancel = ask.addButton(QStringLiteral("Cancel·la"), QMessageBox::RejectRole);
+    ask.setDefaultButton(static_cast<QPushButton*>(save));
+    ask.setEscapeButton(cancel);
+    ask.exec();
+    bool end = ask.clickedButton() == discard;
+    if (ask.clickedButton() == save) {
+        end = true;
+        for (FormInstanceBase* form : unsaved) end = end && form->saveMeasurementsAsked();
+    }
+    asking_ = false;
+    return end;
+}
+
 void Runtime::End()
 {
+    if (!mayEnd()) return;
     endProgram(0);
     if (depth_ > 0) throw EndSignal{};
 }
@@ -222,6 +253,12 @@ void FormInstanceBase::showMeasurements()
         measurementsWindow_ = std::make_unique<MeasurementsWindow>(measurements_, title, QStringLiteral("mesures-") + name);
     }
     measurementsWindow_->bringForward();
+}
+
+bool FormInstanceBase::saveMeasurementsAsked()
+{
+    showMeasurements();
+    return measurementsWindow_->saveAsked();
 }
 
 void FormInstanceBase::requestClose()

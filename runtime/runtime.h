@@ -56,6 +56,11 @@ public:
     Pacer& pacer() { return Pacer::instance(); }
     // Shows what changed on every window, as the pacer does at each frame.
     void present();
+    // Whether the program, before it ends, asks to save the measurements
+    // not yet saved; the tests, the monkey and the soak, which keep none
+    // of a pupil's, turn it off.
+    void setAskBeforeEnding(bool ask) { askBeforeEnding_ = ask; }
+    bool asksBeforeEnding() const { return askBeforeEnding_; }
     // Where run-time error messages go; by default a message box.
     void setErrorReporter(std::function<void(const QString&)> reporter) { reporter_ = std::move(reporter); }
 
@@ -68,6 +73,8 @@ private:
     struct HandlerScope;
     struct EndSignal {};
     void endProgram(int exitCode);
+    // Asked before the pupil ends the program: false to go on with it.
+    bool mayEnd();
     void run(const std::function<void()>& handler);
     void afterHandlers();
 
@@ -80,6 +87,8 @@ private:
     std::deque<std::pair<QPointer<QWidget>, std::function<void()>>> waiting_;
     std::vector<FormInstanceBase*> closeRequests_;
     std::function<void(const QString&)> reporter_;
+    bool askBeforeEnding_ = true;
+    bool asking_ = false;
 };
 
 // One program-wide instance of a form: its window exists from Show to
@@ -102,6 +111,9 @@ public:
     Measurements& measurements() override { return measurements_; }
     // F9: the window of the measurements, brought forward.
     void showMeasurements() override;
+    // Asks where to save the measurements, and saves them there: false if
+    // they were not.
+    bool saveMeasurementsAsked();
     bool loaded() const { return window_ != nullptr; }
     Form* window() const { return window_; }
 

@@ -2,6 +2,7 @@
 #include <QApplication>
 
 #include "runtime/pacer.h"
+#include "runtime/runtime.h"
 #include "runtime/startup.h"
 
 int main(int argc, char** argv)
@@ -15,6 +16,8 @@ int main(int argc, char** argv)
     ::testing::InitGoogleTest(&argc, argv);
     rt::Application app(argc, argv);
     rt::prepareApplication(app);
+    // Nothing measured here is a pupil's: ending never asks to save it.
+    rt::Runtime::instance().setAskBeforeEnding(false);
     // The pacing tests run again with every animation slowed down.
     if (const int slowdown = qEnvironmentVariableIntValue("ONDARELL_TEST_SLOWDOWN"); slowdown > 1)
         rt::Pacer::instance().setSlowdown(slowdown);

@@ -524,7 +524,28 @@ if frame is not None:
 
 # ---- the end, and what Orca said -----------------------------------------
 
+
+def question():
+    """The question on quitting with measurements not yet saved, if it is up."""
+    app = application()
+    for child in app or []:
+        if child is not None and child.getRole() in (pyatspi.ROLE_ALERT, pyatspi.ROLE_DIALOG) and \
+                child.getState().contains(pyatspi.STATE_SHOWING):
+            return child
+    return None
+
+
+# The measurements of every exercise are not saved: Sortir asks first;
+# Escape goes on with the program, "No les desis" ends it.
 key("alt+s")
+check(wait_for(lambda: question() is not None), "Sortir did not ask about the measurements not yet saved")
+key("Escape")
+check(wait_for(lambda: question() is None) and app_process.poll() is None and window("Ondarell") is not None,
+      "Escape on the question did not go on with the program")
+activate_menu()
+key("alt+s")
+check(wait_for(lambda: question() is not None), "Sortir did not ask again")
+key("alt+n")
 check(wait_for(lambda: app_process.poll() is not None, 20), "Sortir on the menu did not end the program")
 check(app_process.returncode == 0, "the program ended with status %r" % app_process.returncode)
 pump(1)
@@ -550,7 +571,7 @@ for sentence in ("1,5 quilograms per decímetre cúbic", "Recipient omplert fins
                  "Velocitat fluid en la canonada 2: 4,244 metres per segon",
                  "diferència de pressions de 915 mil·límetres de columna d'aigua",
                  "Animacions a la meitat de la velocitat", "Animacions a un quart de la velocitat",
-                 "Animacions a velocitat normal"):
+                 "Animacions a velocitat normal", "Hi ha mesures que encara no heu desat"):
     check(any(sentence in line for line in speech), "Orca did not announce %r" % sentence)
 # Every number Orca said in Catalan, every unit after one in words: what it
 # read of the program, and what it wrote itself (a scroll bar's value).

@@ -626,3 +626,41 @@ TEST_F(Navigation, TheTableIsSavedAsACatalanCsvOrSaysWhyNot)
     EXPECT_TRUE(torricelli.measurements().unsaved());
     window->close();
 }
+
+// Quitting with measurements not yet saved asks once, in Catalan: Escape
+// goes on with the program, "No les desis" ends it as it always did.
+TEST_F(Navigation, QuittingWithMeasurementsNotYetSavedAsksFirst)
+{
+    struct Asking {
+        Asking() { rt::Runtime::instance().setAskBeforeEnding(true); }
+        ~Asking() { rt::Runtime::instance().setAskBeforeEnding(false); }
+    } asking;
+    click(menu(), "cmdPascal");
+    click(*program.instance<pascal::Instance>().window(), "cmdCalcular");
+    click(*program.instance<pascal::Instance>().window(), "cmdSortir");
+    QStringList asked;
+    // Answers the question with a key, once it is up.
+    std::function<void(int, Qt::KeyboardModifiers)> answer = [&](int key, Qt::KeyboardModifiers modifiers) {
+        QTimer::singleShot(10, [&, key, modifiers] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box == nullptr) return answer(key, modifiers);
+            asked << box->text();
+            QTest::keyClick(box, static_cast<Qt::Key>(key), modifiers);
+        });
+    };
+    QTimer::singleShot(0, [&] {
+        answer(Qt::Key_Escape, Qt::NoModifier);
+        click(menu(), "cmdSortir");
+        EXPECT_FALSE(runtime.ended());
+        EXPECT_TRUE(program.menu.loaded());
+        answer(Qt::Key_N, Qt::AltModifier);
+        click(menu(), "cmdSortir");
+    });
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    QObject::connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+    watchdog.start(10000);
+    EXPECT_EQ(QCoreApplication::exec(), 0);
+    EXPECT_TRUE(runtime.ended());
+    EXPECT_EQ(asked, QStringList(2, "Hi ha mesures que encara no heu desat. Voleu desar-les abans de sortir?"));
+}
