@@ -142,12 +142,15 @@ void MeasurementsGraph::paint(QPainter& painter, const QRectF& area) const
 
     // The formula's curve, for the inputs of the last row.
     if (!last.empty()) {
+        // Only within the axes: where it runs off the top, it is not drawn.
         QPainterPath curve;
-        constexpr int kSteps = 200;
+        constexpr int kSteps = 400;
+        bool drawing = false;
         for (int i = 0; i <= kSteps; ++i) {
-            const double x = xMax * i / kSteps;
-            const QPointF p = at(x, std::clamp(law->at(x, last), 0.0, yMax));
-            i == 0 ? curve.moveTo(p) : curve.lineTo(p);
+            const double x = xMax * i / kSteps, y = law->at(x, last);
+            const bool inside = std::isfinite(y) && y >= 0 && y <= yMax;
+            if (inside) drawing ? curve.lineTo(at(x, y)) : curve.moveTo(at(x, y));
+            drawing = inside;
         }
         painter.setPen(QPen(kCurve, std::max(2.0, line / 8)));
         painter.drawPath(curve);

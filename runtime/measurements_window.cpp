@@ -35,7 +35,19 @@ MeasurementsWindow::MeasurementsWindow(Measurements& measurements, const QString
       copyButton_(new QPushButton(QStringLiteral("&Copia"), this)),
       saveButton_(new QPushButton(QStringLiteral("&Desa…"), this)),
       removeButton_(new QPushButton(QStringLiteral("Esborra la &fila"), this)),
-      removeAllButton_(new QPushButton(QStringLiteral("Esborra-ho &tot…"), this))
+      removeAllButton_(new QPushButton(QStringLiteral("Esborra-ho &tot…"), this)),
+      designFont_(font()),
+      fit_(
+          *this, [](double zoom) { return (QSizeF(900, 640) * zoom).toSize(); },
+          [this](double zoom) {
+              QFont zoomed = designFont_;
+              if (designFont_.pointSizeF() > 0)
+                  zoomed.setPointSizeF(designFont_.pointSizeF() * zoom);
+              else
+                  zoomed.setPixelSize(static_cast<int>(designFont_.pixelSize() * zoom));
+              setFont(zoomed);
+              table_->verticalHeader()->setDefaultSectionSize(QFontMetrics(zoomed).height() * 3 / 2);
+          })
 {
     setObjectName(QStringLiteral("mesures"));
     setWindowTitle(QStringLiteral("Mesures: %1").arg(simulator));
@@ -66,7 +78,6 @@ MeasurementsWindow::MeasurementsWindow(Measurements& measurements, const QString
     layout->addWidget(table_, 1);
     layout->addWidget(graph_, 1);
     layout->addLayout(buttons);
-    resize(720, 640);
 
     for (auto signal : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
         QObject::connect(&measurements_, signal, this, [this] { updateState(); });
@@ -78,9 +89,7 @@ MeasurementsWindow::MeasurementsWindow(Measurements& measurements, const QString
 
 void MeasurementsWindow::bringForward()
 {
-    // Wide enough for every column, as far as the screen allows.
-    const int wanted = table_->verticalHeader()->width() + table_->horizontalHeader()->length() + 48;
-    if (wanted > width()) resize(std::min(wanted, screen()->availableGeometry().width()), height());
+    if (!isVisible()) fit_.showAsChosen();
     show();
     raise();
     activateWindow();

@@ -5,6 +5,8 @@
 
 #include <QWidget>
 
+#include "window_fit.h"
+
 // How a pupil finds the table, in each window's help.
 inline constexpr const char* kMeasurementKeys =
     "F9, en un simulador, obre la taula de les seves mesures: cada càlcul hi afegeix una fila, i Ctrl+C copia "
@@ -56,6 +58,9 @@ private:
     QPushButton* saveButton_;
     QPushButton* removeButton_;
     QPushButton* removeAllButton_;
+    const QFont designFont_;
+    // Zoom and full screen, as the forms have them.
+    WindowFit fit_;
 };
 
 }  // namespace rt

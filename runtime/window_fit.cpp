@@ -46,7 +46,13 @@ QPoint placeWithin(const QRect& frame, const QRect& available)
             along(frame.y(), frame.height(), available.y(), available.height())};
 }
 
-WindowFit::WindowFit(QWidget& window) : window_(window)
+QSize WindowFit::clientSizeAt(double zoom)
+{
+    return clientSize(zoom);
+}
+
+WindowFit::WindowFit(QWidget& window, std::function<QSize(double)> sizeAt, std::function<void(double)> zoomed)
+    : window_(window), sizeAt_(std::move(sizeAt)), zoomed_(std::move(zoomed))
 {
     // The presentation keys; the forms' own keys are Alt and a letter.
     const auto key = [&window](QKeySequence sequence, std::function<void()> action) {
@@ -62,7 +68,7 @@ WindowFit::WindowFit(QWidget& window) : window_(window)
     key(QKeySequence(Qt::Key_F11), [this] { toggleFullScreen(); });
 }
 
-QSize WindowFit::zoomStepSize() const
+double WindowFit::zoomStep() const
 {
     const Display& shown = display();
     double zoom = kZoomSteps[shown.zoomStep];
@@ -76,15 +82,16 @@ QSize WindowFit::zoomStepSize() const
         if (frame == QSize(0, 0) && shown.windowSystemPlacesWindows) frame = QSize(8, 64);
         // (In double precision, where fittingZoom divides in float as the
         // client area's fit always has: the step's size, as it was.)
-        const QSize room = screen->availableGeometry().size() - frame;
-        zoom = std::max(1.0, std::min({zoom, room.width() / double(kClientWidth / kTwipsPerPixel),
-                                       room.height() / double(kClientHeight / kTwipsPerPixel)}));
+        const QSize room = screen->availableGeometry().size() - frame, design = sizeAt_(1);
+        zoom = std::max(1.0, std::min({zoom, room.width() / double(design.width()),
+                                       room.height() / double(design.height())}));
     }
-    return clientSize(zoom);
+    return zoom;
 }
 
 void WindowFit::resizeToZoomStep()
 {
+    if (zoomed_) zoomed_(zoomStep());
     const QSize size = zoomStepSize();
     // Where the window system places windows, a window that grew where it
     // stands could run off the screen, and cannot be moved back.
@@ -107,6 +114,7 @@ void WindowFit::showAnew(QSize size)
 void WindowFit::showAsChosen()
 {
     if (display().fullScreen) {
+        if (zoomed_) zoomed_(zoomStep());
         window_.showFullScreen();
         return;
     }
@@ -139,6 +147,7 @@ void WindowFit::stepZoom(int steps)
     Display& shown = display();
     const int last = static_cast<int>(std::size(kZoomSteps)) - 1;
     shown.zoomStep = steps == 0 ? 0 : std::clamp(shown.zoomStep + steps, 0, last);
+    if (zoomed_) zoomed_(zoomStep());
     // A maximised or full-screen window keeps filling the screen; the step
     // is for the windows opened afterwards.
     if (!window_.isMaximized() && !window_.isFullScreen()) resizeToZoomStep();

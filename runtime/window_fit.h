@@ -6,6 +6,7 @@
 #include <QPoint>
 #include <QRect>
 #include <QSize>
+#include <functional>
 
 class QWidget;
 
@@ -43,7 +44,10 @@ QPoint placeWithin(const QRect& frame, const QRect& available);
 // change that for this window and every one opened afterwards.
 class WindowFit {
 public:
-    explicit WindowFit(QWidget& window);
+    // `sizeAt` gives the window's size at a zoom (a form's client area by
+    // default); `zoomed`, if any, hears of each zoom the window is shown at.
+    explicit WindowFit(QWidget& window, std::function<QSize(double zoom)> sizeAt = clientSizeAt,
+                       std::function<void(double zoom)> zoomed = {});
     WindowFit(const WindowFit&) = delete;
     WindowFit& operator=(const WindowFit&) = delete;
 
@@ -52,9 +56,10 @@ public:
     void moved();
 
 private:
-    // The window's size at the zoom step the pupil chose, as far as the
-    // screen holds it.
-    QSize zoomStepSize() const;
+    static QSize clientSizeAt(double zoom);
+    // The zoom step the pupil chose, as far as the screen holds it.
+    double zoomStep() const;
+    QSize zoomStepSize() const { return sizeAt_(zoomStep()); }
     void resizeToZoomStep();
     // Shows the window again, at `size` and in its normal state, for the
     // window system to place it whole, as it places a new window.
@@ -64,6 +69,8 @@ private:
     void keepOnScreen();
 
     QWidget& window_;
+    std::function<QSize(double)> sizeAt_;
+    std::function<void(double)> zoomed_;
 };
 
 }  // namespace rt

@@ -567,6 +567,11 @@ TEST_F(Navigation, EveryCalculationIsARowOfTheTableThatF9OpensAndCtrlCCopies)
         table->selectRow(0);
         press(Qt::Key_C, Qt::ControlModifier);
         EXPECT_EQ(QApplication::clipboard()->text(), QString::fromUtf8(c.first)) << c.simulator;
+        // Zoomed as the forms are, for a projector.
+        const QSize designed = QApplication::activeWindow()->size();
+        press(Qt::Key_Equal, Qt::ControlModifier);
+        EXPECT_EQ(QApplication::activeWindow()->size(), (QSizeF(designed) * 1.25).toSize()) << c.simulator;
+        press(Qt::Key_0, Qt::ControlModifier);
         QApplication::activeWindow()->close();
         click(*simulator->window(), "cmdSortir");
     }
