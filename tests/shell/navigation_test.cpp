@@ -548,9 +548,15 @@ TEST_F(Navigation, EveryCalculationIsARowOfTheTableThatF9OpensAndCtrlCCopies)
         click(menu(), c.simulator);
         activate(*simulator->window());
         press(Qt::Key_F9);
-        auto* table = QApplication::activeWindow() != nullptr
-                          ? QApplication::activeWindow()->findChild<QTableView*>("taulaDeMesures")
-                          : nullptr;
+        QWidget* window = nullptr;
+        (void)QTest::qWaitFor([&] {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (w->objectName() == "mesures" && w->isVisible()) window = w;
+            return window != nullptr;
+        });
+        ASSERT_NE(window, nullptr) << c.simulator;
+        activate(*window);  // on Wayland, once the compositor gives it the keyboard
+        auto* table = window->findChild<QTableView*>("taulaDeMesures");
         ASSERT_NE(table, nullptr) << c.simulator;
         EXPECT_EQ(table->model()->rowCount(), 2) << c.simulator;
         // A screen reader hears a cell with its column's header, in words.
@@ -561,7 +567,7 @@ TEST_F(Navigation, EveryCalculationIsARowOfTheTableThatF9OpensAndCtrlCCopies)
         ASSERT_FALSE(headers.isEmpty());
         const QString header = headers.front()->text(QAccessible::Name);
         EXPECT_TRUE(header.contains(", en ") || header == "Resposta") << header.toStdString();
-        auto* graph = QApplication::activeWindow()->findChild<QWidget*>("gràficDeMesures");
+        auto* graph = window->findChild<QWidget*>("gràficDeMesures");
         ASSERT_NE(graph, nullptr);
         EXPECT_EQ(QAccessible::queryAccessibleInterface(graph)->text(QAccessible::Name), QString::fromUtf8(c.graph));
         QApplication::clipboard()->clear();
@@ -571,11 +577,12 @@ TEST_F(Navigation, EveryCalculationIsARowOfTheTableThatF9OpensAndCtrlCCopies)
         press(Qt::Key_C, Qt::ControlModifier);
         EXPECT_EQ(QApplication::clipboard()->text(), QString::fromUtf8(c.first)) << c.simulator;
         // Zoomed as the forms are, for a projector.
-        const QSize designed = QApplication::activeWindow()->size();
+        const QSize designed = window->size();
         press(Qt::Key_Equal, Qt::ControlModifier);
-        EXPECT_EQ(QApplication::activeWindow()->size(), (QSizeF(designed) * 1.25).toSize()) << c.simulator;
+        (void)QTest::qWaitFor([&] { return window->size() != designed; });
+        EXPECT_EQ(window->size(), (QSizeF(designed) * 1.25).toSize()) << c.simulator;
         press(Qt::Key_0, Qt::ControlModifier);
-        QApplication::activeWindow()->close();
+        window->close();
         click(*simulator->window(), "cmdSortir");
     }
 }
