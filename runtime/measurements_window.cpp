@@ -132,7 +132,8 @@ void MeasurementsWindow::removeAll()
 
 bool MeasurementsWindow::saveAsked()
 {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!QDir(folder).exists()) folder = QDir::homePath();
     const QString path =
         QFileDialog::getSaveFileName(this, QStringLiteral("Desa les mesures"), folder + u'/' + file_ + QStringLiteral(".csv"),
                                      QStringLiteral("Valors separats per punt i coma (*.csv)"), nullptr,
