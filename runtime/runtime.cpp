@@ -236,6 +236,8 @@ void FormInstanceBase::Show()
 {
     if (window_ == nullptr) {
         window_ = create();
+        caption_ = window_->windowTitle();
+        name_ = window_->objectName();
         window_->attach(this);
         window_->finishLoad();
         window_->showAsChosen();
@@ -247,11 +249,10 @@ void FormInstanceBase::Show()
 
 void FormInstanceBase::showMeasurements()
 {
-    if (measurementsWindow_ == nullptr) {
-        const QString title = window_ != nullptr ? window_->windowTitle() : QString();
-        const QString name = window_ != nullptr ? window_->objectName().mid(3).toLower() : QString();
-        measurementsWindow_ = std::make_unique<MeasurementsWindow>(measurements_, title, QStringLiteral("mesures-") + name);
-    }
+    // Its files are named after the form: "mesures-torricelli".
+    if (measurementsWindow_ == nullptr)
+        measurementsWindow_ = std::make_unique<MeasurementsWindow>(measurements_, caption_,
+                                                                   QStringLiteral("mesures-") + name_.mid(3).toLower());
     measurementsWindow_->bringForward();
 }
 

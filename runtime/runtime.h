@@ -125,6 +125,9 @@ private:
     std::vector<QPointer<Form>> retired_;  // unloaded, awaiting deletion
     Measurements measurements_;
     std::unique_ptr<MeasurementsWindow> measurementsWindow_;
+    // The form's caption and name, for its measurements' window, which may
+    // be opened once the form is gone (to save them on leaving).
+    QString caption_, name_;
 };
 
 template <class Window, class Values = void>
