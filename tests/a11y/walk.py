@@ -525,6 +525,13 @@ if frame is not None:
 # ---- the end, and what Orca said -----------------------------------------
 
 
+def question_active():
+    """The question is up and has the keyboard (a compositor gives it some
+    time after it shows)."""
+    asked = question()
+    return asked is not None and asked.getState().contains(pyatspi.STATE_ACTIVE)
+
+
 def question():
     """The question on quitting with measurements not yet saved, if it is up."""
     app = application()
@@ -538,13 +545,13 @@ def question():
 # The measurements of every exercise are not saved: Sortir asks first;
 # Escape goes on with the program, "No les desis" ends it.
 key("alt+s")
-check(wait_for(lambda: question() is not None), "Sortir did not ask about the measurements not yet saved")
+check(wait_for(question_active), "Sortir did not ask about the measurements not yet saved")
 key("Escape")
 check(wait_for(lambda: question() is None) and app_process.poll() is None and window("Ondarell") is not None,
       "Escape on the question did not go on with the program")
 activate_menu()
 key("alt+s")
-check(wait_for(lambda: question() is not None), "Sortir did not ask again")
+check(wait_for(question_active), "Sortir did not ask again")
 key("alt+n")
 check(wait_for(lambda: app_process.poll() is not None, 20), "Sortir on the menu did not end the program")
 check(app_process.returncode == 0, "the program ended with status %r" % app_process.returncode)
