@@ -6,6 +6,7 @@
 #include <QCloseEvent>
 #include <QFile>
 #include <QImage>
+#include <QLabel>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QIcon>
@@ -544,6 +545,9 @@ TEST_F(Navigation, EveryCalculationIsARowOfTheTableThatF9OpensAndCtrlCCopies)
         click(menu(), c.simulator);
         ASSERT_TRUE(simulator->loaded());
         c.measures(*simulator->window());
+        // The first row says where it went, for a moment at the top of the form.
+        EXPECT_EQ(simulator->window()->findChild<QLabel*>("avísBreu")->text(),
+                  "Mesura afegida a la taula: premeu F9 per veure-la");
         click(*simulator->window(), "cmdEsborrar");  // clears the form, not the table
         click(*simulator->window(), "cmdSortir");
         click(menu(), c.simulator);
