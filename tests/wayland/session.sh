@@ -91,9 +91,10 @@ export DISPLAY
 # compositor's "frame done" may be destroying the same callback, and
 # libwayland aborts (QWaylandWindow::reset, "proxy->refcount > 0"). Later Qt
 # takes a lock there. Qt's public interface does not show whether a frame
-# callback is pending, so a program cannot wait it out; about one run of
-# the whole suite in twenty meets it. A run that ends so is told
-# and run once more; a second abort, or any other failure, fails.
+# callback is pending, so a program cannot wait it out; on a loaded
+# machine one run of the whole suite in five to twenty meets it. A run that
+# ends so is told and run once more; a second abort, or any other failure,
+# fails.
 race="wl_proxy_unref: Assertion \`proxy->refcount > 0' failed."
 for attempt in 1 2; do
   # (Its errors pass through tee, to be both shown and looked at.)
