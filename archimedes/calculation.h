@@ -25,6 +25,21 @@ inline constexpr int kLowestTop = 4400;
 // Where the container goes for a weight F: +1 down, -1 up, 0 stays.
 int motionDirection(float F);
 
+// The motion for a weight F, one twip a step from the rest position to the
+// surface or the bottom: `top(y)` at each step, the rest position first;
+// none where the container stays.
+template <class Top>
+void motionTops(float F, Top&& top)
+{
+    const int direction = motionDirection(F);
+    if (direction == 0) return;
+    const int end = direction < 0 ? kHighestTop : kLowestTop;
+    for (int y = kRestTop;; y += direction) {
+        top(y);
+        if (y == end) break;
+    }
+}
+
 // The judgement of the pupil's prediction (option index 0, 1 or 2).
 const char* judgement(int option, float F);
 

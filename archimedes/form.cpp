@@ -32,15 +32,19 @@ constexpr MeasureLaw kLaw{
     .yAxis = "F (N)",
     .yHeard = "pes del recipient, en newtons",
     .curve = "F és igual a 9800 per l'altura del producte per la densitat",
-    .points = [](const std::vector<double>& r) { return std::vector<QPointF>{{r[1], r[2]}}; },
+    .points =
+        [](const std::vector<double>& r) {
+            return std::vector<QPointF>{{r[1], r[2]}};
+        },
     .at = [](double d, const std::vector<double>& r) { return 9800 * r[0] * d; },
     .same = kSameHeight,
 };
 
 }  // namespace
 
-frmArquímedes::frmArquímedes(Values& values)
-    : Form({.name = "frmArquímedes",
+frmArquímedes::frmArquímedes(rt::Session& session, Values& values)
+    : Form(session,
+           {.name = "frmArquímedes",
             .caption = "Principi d'Arquímedes",
             .description = "Un recipient submergit a l'aigua s'omple fins a l'altura que trieu amb un producte de la "
                            "densitat que trieu; puja, baixa o es manté segons si l'empenta és més gran, més petita "
@@ -83,11 +87,11 @@ void frmArquímedes::Càlcul()
     shpVaixell.setFillColor(kProduct);
     // Built from the values, in Catalan: the density label writes the
     // desktop's decimal mark.
-    const QString filled =
-        h == 0 ? QStringLiteral("Recipient buit")
-               : QStringLiteral("Recipient omplert fins a %1 m amb un producte de densitat %2 kg/dm3")
-                     .arg(QString::fromStdString(integerText(h)),
-                          QString::fromStdString(decimalText(HSBDensitat.Value() / 10.0, ",")));
+    const QString filled = h == 0
+                               ? QStringLiteral("Recipient buit")
+                               : QStringLiteral("Recipient omplert fins a %1 m amb un producte de densitat %2 kg/dm3")
+                                     .arg(QString::fromStdString(integerText(h)),
+                                          QString::fromStdString(decimalText(HSBDensitat.Value() / 10.0, ",")));
     shpVaixell.setAccessibleName(filled);
     announce(filled);
 }
@@ -124,21 +128,18 @@ constexpr rt::Pace kMotion = rt::Pacer::kDefaultPace.times(1);
 
 void frmArquímedes::cmdIniciarMoviment_Click()
 {
-    const AnimationPace pace(kMotion);
+    const AnimationPace pace(pacer(), kMotion);
     const float F = values_.F;
     const int direction = motionDirection(F);
     if (direction == 0) {
         shpVaixell.setTop(kRestTop);
         shpAlturaLíquid.setTop(kRestTop);
     } else {
-        // One twip a step, from the rest position to the surface or the bottom.
-        const int end = direction < 0 ? kHighestTop : kLowestTop;
-        for (int y = kRestTop;; y += direction) {
+        motionTops(F, [&](int y) {
             shpVaixell.setTop(static_cast<float>(y));
             shpAlturaLíquid.setFillStyle(FillStyle::Solid);
             shpAlturaLíquid.setTop(static_cast<float>(y));
-            if (y == end) break;
-        }
+        });
     }
     lblPesProducte.setCaption(resultText(F));
     if (answer_ >= 0) {

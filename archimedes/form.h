@@ -20,7 +20,7 @@ inline constexpr rt::Color kCover = rt::RGB(255, 255, 128);
 
 class frmArquímedes : public rt::Form {
 public:
-    explicit frmArquímedes(Values& values);
+    frmArquímedes(rt::Session& session, Values& values);
 
 private:
     void HSBAlturaLíquid_Change();
@@ -42,8 +42,8 @@ private:
     rt::Button cmdEsborrar{*this, {.name = "cmdEsborrar", .caption = "&Esborrar Dades", .left = 9120, .top = 1440, .width = 975, .height = 615, .tabIndex = 12}};
     rt::Button cmdIniciarMoviment{*this, {.name = "cmdIniciarMoviment", .caption = "&Iniciar Moviment", .left = 7920, .top = 1440, .width = 1095, .height = 615, .tabIndex = 11, .enabled = false}};
     rt::Button cmdOmplir{*this, {.name = "cmdOmplir", .caption = "&Omplir", .left = 6720, .top = 1440, .width = 1095, .height = 615, .tabIndex = 10}};
-    rt::HScrollBar HSBDensitat{*this, {.name = "HSBDensitat", .left = 360, .top = 1920, .width = 3975, .height = 255, .tabIndex = 7, .min = 0, .max = 200, .value = 0, .smallChange = 1, .largeChange = 1, .accessibleName = "Densitat", .valueLabel = "lblDensitatValor", .shownStep = 0.1}};
-    rt::HScrollBar HSBAlturaLíquid{*this, {.name = "HSBAlturaLíquid", .left = 360, .top = 1200, .width = 3975, .height = 255, .tabIndex = 6, .min = 0, .max = 10, .value = 0, .smallChange = 1, .largeChange = 1, .accessibleName = "Altura producte afegit", .valueLabel = "lblAlturaL"}};
+    rt::HScrollBar HSBDensitat{*this, {.name = "HSBDensitat", .left = 360, .top = 1920, .width = 3975, .height = 255, .tabIndex = 7, .min = 0, .max = 200, .value = 0, .smallChange = 1, .largeChange = 1, .accessibleName = "Densitat", .valueLabel = &lblDensitatValor, .shownStep = 0.1}};
+    rt::HScrollBar HSBAlturaLíquid{*this, {.name = "HSBAlturaLíquid", .left = 360, .top = 1200, .width = 3975, .height = 255, .tabIndex = 6, .min = 0, .max = 10, .value = 0, .smallChange = 1, .largeChange = 1, .accessibleName = "Altura producte afegit", .valueLabel = &lblAlturaL}};
     rt::PictureBox picAigua{*this, {.name = "picAigua", .left = 0, .top = 2520, .width = 13365, .height = 5535, .tabIndex = 0, .backColor = kWater, .accessibleName = "Dipòsit d'aigua"}};
     rt::Label lblDensitatValor{*this, {.name = "lblDensitatValor", .caption = "0 kg/dm3", .left = 4440, .top = 1920, .width = 1095, .height = 255, .tabIndex = 9, .backColor = rt::sys::TitleBarText, .foreColor = rt::RGB(0, 0, 255)}};
     rt::Label lblAlturaL{*this, {.name = "lblAlturaL", .caption = "0 m", .left = 4440, .top = 1200, .width = 735, .height = 255, .tabIndex = 8, .backColor = rt::sys::TitleBarText, .foreColor = rt::RGB(0, 0, 192)}};

@@ -27,9 +27,12 @@ using pupil::click;
 using pupil::set;
 using pupil::type;
 
+// Nothing measured here is a pupil's: ending never asks to save it.
+constexpr rt::Runtime::Options kSession{.askBeforeEnding = false};
+
 class Canvas : public rt::Form {
 public:
-    Canvas() : Form({.name = "frmBanc", .caption = "Banc"}) {}
+    explicit Canvas(rt::Session& session) : Form(session, {.name = "frmBanc", .caption = "Banc"}) {}
 };
 
 double ratio(const benchmark::State& state, std::chrono::nanoseconds virtualPerIteration, double realSeconds)
@@ -42,11 +45,11 @@ double ratio(const benchmark::State& state, std::chrono::nanoseconds virtualPerI
 // One level segment across the tank, as a filling draws thousands of them.
 void BM_LevelSegment(benchmark::State& state)
 {
-    rt::FormInstance<Canvas> canvas;
+    rt::Runtime runtime(kSession);
+    rt::FormInstance<Canvas> canvas(runtime);
     canvas.Show();
     rt::Form& form = *canvas.window();
     form.setDrawWidth(3);
-    auto& runtime = rt::Runtime::instance();
     const auto start = std::chrono::steady_clock::now();
     runtime.dispatch(&form, [&] {
         float y = 0;
@@ -63,10 +66,10 @@ BENCHMARK(BM_LevelSegment);
 // A short upright segment, as the Venturi filling draws hundreds of thousands.
 void BM_ShortColumn(benchmark::State& state)
 {
-    rt::FormInstance<Canvas> canvas;
+    rt::Runtime runtime(kSession);
+    rt::FormInstance<Canvas> canvas(runtime);
     canvas.Show();
     rt::Form& form = *canvas.window();
-    auto& runtime = rt::Runtime::instance();
     const auto start = std::chrono::steady_clock::now();
     runtime.dispatch(&form, [&] {
         int x = 240, i = 1;
@@ -86,8 +89,8 @@ BENCHMARK(BM_ShortColumn);
 // two seconds of virtual time.
 void BM_ArchimedesMotion(benchmark::State& state)
 {
-    shell::Program program;
-    rt::Runtime::instance().start(program.menu);
+    shell::Program program(kSession);
+    program.start();
     click(*program.menu.window(), "cmdArquímedes");
     QWidget& form = *program.instance<archimedes::Instance>().window();
     set(form, "HSBDensitat", 200);
@@ -101,7 +104,7 @@ void BM_ArchimedesMotion(benchmark::State& state)
         const auto t0 = std::chrono::steady_clock::now();
         QTest::mouseClick(start, Qt::LeftButton);
         real += std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
-        virtualTime += rt::Runtime::instance().pacer().elapsed();
+        virtualTime += program.session().pacer().elapsed();
     }
     state.counters["virtual_s"] =
         std::chrono::duration<double>(virtualTime).count() / static_cast<double>(state.iterations());
@@ -119,17 +122,20 @@ struct Heavy {
     const char* button;                     // the handler measured
 };
 
-// A simulator opened from the menu, its window at a zoom, its inputs set.
+// A simulator opened from the menu, its window at a zoom, its inputs set;
+// its animations slowed down as the teacher's slow motion does, and paced
+// where `paced`.
 struct Zoomed {
     shell::Program program;
     rt::Form* form = nullptr;
     QWidget* button = nullptr;
 
-    Zoomed(const Heavy& heavy, double zoom)
+    Zoomed(const Heavy& heavy, double zoom, int slowdown, bool paced)
+        : program({.askBeforeEnding = false, .paced = paced, .slowdown = slowdown})
     {
-        rt::Runtime::instance().start(program.menu);
+        program.start();
         click(*program.menu.window(), heavy.menuButton);
-        form = rt::Runtime::instance().loadedWindows().at(0);
+        form = program.session().loadedWindows().at(0);
         form->resize(rt::clientSize(zoom));
         QCoreApplication::processEvents();
         heavy.prepare(*form);
@@ -137,27 +143,16 @@ struct Zoomed {
     }
 };
 
-// The teacher's slow motion, for as long as a benchmark runs.
-struct SlowedDown {
-    explicit SlowedDown(int slowdown) : before(rt::Runtime::instance().pacer().slowdown())
-    {
-        rt::Runtime::instance().pacer().setSlowdown(slowdown);
-    }
-    ~SlowedDown() { rt::Runtime::instance().pacer().setSlowdown(before); }
-    const int before;
-};
-
 void BM_HeavyHandler(benchmark::State& state, const Heavy& heavy)
 {
-    Zoomed zoomed(heavy, static_cast<double>(state.range(0)) / 10);
-    const SlowedDown slowed(static_cast<int>(state.range(1)));
+    Zoomed zoomed(heavy, static_cast<double>(state.range(0)) / 10, static_cast<int>(state.range(1)), false);
     double cpu = 0;
     std::chrono::nanoseconds virtualTime{0};
     for (auto _ : state) {
         const std::clock_t c0 = std::clock();
         QTest::mouseClick(zoomed.button, Qt::LeftButton);
         cpu += static_cast<double>(std::clock() - c0) / CLOCKS_PER_SEC;
-        virtualTime += rt::Runtime::instance().pacer().elapsed();
+        virtualTime += zoomed.program.session().pacer().elapsed();
     }
     const double n = static_cast<double>(state.iterations());
     state.counters["zoom"] = zoomed.form->zoom();
@@ -171,23 +166,15 @@ void BM_HeavyHandler(benchmark::State& state, const Heavy& heavy)
 // every frame: how many frames a second reach the screen.
 void BM_HeavyHandlerFrames(benchmark::State& state, const Heavy& heavy)
 {
-    Zoomed zoomed(heavy, static_cast<double>(state.range(0)) / 10);
-    const SlowedDown slowed(static_cast<int>(state.range(1)));
-    auto& runtime = rt::Runtime::instance();
+    Zoomed zoomed(heavy, static_cast<double>(state.range(0)) / 10, static_cast<int>(state.range(1)), true);
     long long frames = 0;
     double wall = 0;
-    runtime.pacer().setPresenter([&] {
-        ++frames;
-        runtime.present();
-    });
-    runtime.pacer().setEnabled(true);
+    zoomed.program.session().pacer().setOnFrame([&] { ++frames; });
     for (auto _ : state) {
         const auto t0 = std::chrono::steady_clock::now();
         QTest::mouseClick(zoomed.button, Qt::LeftButton);
         wall += std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
     }
-    runtime.pacer().setEnabled(false);
-    runtime.pacer().setPresenter([&] { runtime.present(); });
     state.counters["frames/s"] = static_cast<double>(frames) / wall;
 }
 
@@ -240,11 +227,11 @@ namespace {
 // painting it once, as the pupil waits for it.
 void BM_OpenForm(benchmark::State& state, const char* button)
 {
-    shell::Program program;
-    rt::Runtime::instance().start(program.menu);
+    shell::Program program(kSession);
+    program.start();
     for (auto _ : state) {
         click(*program.menu.window(), button);
-        rt::Form* form = rt::Runtime::instance().loadedWindows().at(0);
+        rt::Form* form = program.session().loadedWindows().at(0);
         benchmark::DoNotOptimize(form->grab());
         click(*form, "cmdSortir");
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -270,10 +257,10 @@ namespace {
 // two frames of an animation must stay well below.
 void BM_ScreenReaderWalksAWindow(benchmark::State& state)
 {
-    shell::Program program;
-    rt::Runtime::instance().start(program.menu);
+    shell::Program program(kSession);
+    program.start();
     click(*program.menu.window(), "cmdVenturi");
-    rt::Form* form = rt::Runtime::instance().loadedWindows().at(0);
+    rt::Form* form = program.session().loadedWindows().at(0);
     set(*form, "hsbCabal", 500);
     click(*form, "cmdCalcular");
     const std::function<int(QAccessibleInterface*)> walk = [&](QAccessibleInterface* node) {
@@ -301,10 +288,10 @@ namespace {
 // gives the CPU milliseconds an opening takes, whose goal is below 100.
 void BM_MeasurementsWindowOf1000Rows(benchmark::State& state)
 {
-    shell::Program program;
-    rt::Runtime::instance().start(program.menu);
+    shell::Program program(kSession);
+    program.start();
     click(*program.menu.window(), "cmdPascal");
-    rt::Form* form = rt::Runtime::instance().loadedWindows().at(0);
+    rt::Form* form = program.session().loadedWindows().at(0);
     for (int force = 10; force < 1010; ++force) {
         set(*form, "HSBForçaAplicada", force);
         click(*form, "cmdCalcular");
@@ -314,7 +301,8 @@ void BM_MeasurementsWindowOf1000Rows(benchmark::State& state)
         if (program.simulator(row).loaded()) measurements = &program.simulator(row).measurements();
     const std::clock_t started = std::clock();
     for (auto _ : state) {
-        rt::MeasurementsWindow window(*measurements, form->windowTitle(), QStringLiteral("mesures"));
+        rt::MeasurementsWindow window(*measurements, form->windowTitle(), QStringLiteral("mesures"),
+                                      program.session().display());
         window.show();
         benchmark::DoNotOptimize(window.grab());
     }

@@ -1,7 +1,6 @@
 #include <benchmark/benchmark.h>
 #include <QApplication>
 
-#include "runtime/runtime.h"
 #include "runtime/startup.h"
 
 int main(int argc, char** argv)
@@ -9,8 +8,7 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     rt::Application app(argc, argv);
     rt::prepareApplication(app);
-    // Nothing measured here is a pupil's: ending never asks to save it.
-    rt::Runtime::instance().setAskBeforeEnding(false);
+    // Each benchmark builds its own session (kSession in forms_bench.cpp).
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

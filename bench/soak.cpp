@@ -35,22 +35,21 @@ int main(int argc, char* argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     rt::Application app(argc, argv);
     rt::prepareApplication(app);
-    // Nothing measured here is a pupil's: ending never asks to save it.
-    rt::Runtime::instance().setAskBeforeEnding(false);
     const int cycles = argc > 1 ? std::stoi(argv[1]) : 1000;
     const int warmUp = 200;
     // ONDARELL_SOAK_PIXMAP_CACHE=KiB turns Qt's pixmap cache back on, which
     // the program keeps off (see rt::prepareApplication), to compare.
     if (qEnvironmentVariableIsSet("ONDARELL_SOAK_PIXMAP_CACHE"))
         QPixmapCache::setCacheLimit(qEnvironmentVariableIntValue("ONDARELL_SOAK_PIXMAP_CACHE"));
-    shell::Program program;
+    // Nothing measured here is a pupil's: ending never asks to save it.
+    shell::Program program({.askBeforeEnding = false});
     program.start();
     std::printf("%-16s %8s %10s %10s %14s\n", "simulator", "cycles", "start KiB", "end KiB", "KiB per cycle");
     for (const shell::Simulator& s : shell::simulators()) {
         if (argc > 2 && QString::fromUtf8(argv[2]) != QString::fromUtf8(s.button.name)) continue;
         const auto cycle = [&] {
             pupil::click(*program.menu.window(), s.button.name);
-            rt::Form* form = rt::Runtime::instance().loadedWindows().at(0);
+            rt::Form* form = program.session().loadedWindows().at(0);
             form->grab();  // painted once, as the pupil sees it
             pupil::click(*form, "cmdSortir");
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -9,8 +9,7 @@ int main(int argc, char* argv[])
 {
     const auto app = rt::startApplication(argc, argv);
     app->installEventFilter(new QuitAfterFirstFrame(app.get()));
-    rt::Runtime::instance().pacer().setEnabled(true);
-    shell::Program program;
+    shell::Program program({.paced = true});
     program.start();
     return app->exec();
 }

@@ -18,4 +18,14 @@ float speed(float cabal, float diametre)
     return rt::roundHalfDown(static_cast<float>(v), 3);
 }
 
+std::int16_t straightLimit(float diametre)
+{
+    return rt::toInt16((diametre - 2) / 0.1);
+}
+
+std::int16_t transitionLimit(float diametre, float a)
+{
+    return rt::toInt16((diametre - 2) / 0.1 + a);
+}
+
 }  // namespace continuity

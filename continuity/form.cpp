@@ -31,7 +31,10 @@ constexpr MeasureLaw kLaw{
     .yAxis = "v (m/s)",
     .yHeard = "velocitat del fluid, en metres per segon",
     .curve = "v és igual al cabal dividit per la secció del tram",
-    .points = [](const std::vector<double>& r) { return std::vector<QPointF>{{r[1], r[4]}, {r[2], r[5]}, {r[3], r[6]}}; },
+    .points =
+        [](const std::vector<double>& r) {
+            return std::vector<QPointF>{{r[1], r[4]}, {r[2], r[5]}, {r[3], r[6]}};
+        },
     // As the calculation reckons it, unrounded.
     .at = [](double d, const std::vector<double>& r) { return d > 0 ? r[0] * 200 / (d * d * 3.14159265 * 3) : 1e300; },
     .same = kSameFlow,
@@ -45,25 +48,11 @@ float wall(float diametre, int side)
     return static_cast<float>(kCentre + side * (diametre / 0.1));
 }
 
-// Ends of the sections along the pipe, in drawing units.
-constexpr int kSection1 = 370, kTransition1 = 800, kSection2 = 890, kTransition2 = 1420, kSection3 = 1570, kEnd = 2550;
-
-// How far from the centre line a column's dots reach: in a straight section,
-// and in a transition whose widening term has grown to a.
-std::int16_t straightLimit(float diametre)
-{
-    return toInt16((diametre - 2) / 0.1);
-}
-
-std::int16_t transitionLimit(float diametre, float a)
-{
-    return toInt16((diametre - 2) / 0.1 + a);
-}
-
 }  // namespace
 
-frmCabal::frmCabal(Values& values)
-    : Form({.name = "frmCabal",
+frmCabal::frmCabal(rt::Session& session, Values& values)
+    : Form(session,
+           {.name = "frmCabal",
             .caption = "Equació de continuïtat",
             .description = "Un mateix cabal passa per una canonada de tres trams; amb el cabal i els diàmetres que "
                            "trieu es calcula la velocitat del fluid a cada tram.",
@@ -166,32 +155,15 @@ constexpr rt::Pace kFill = rt::Pacer::kDefaultPace.times(1);
 
 void frmCabal::cmdSimular_Click()
 {
-    const AnimationPace pace(kFill);
+    const AnimationPace pace(pacer(), kFill);
     const Values& v = values_;
-    // Columns of dots 5 units apart, 10 twips between dots, out from the
-    // centre line to each side; the transitions widen step by step.
     bool drawn = false;
-    const auto column = [&](int x, int n) {
-        for (int i = 1; i <= n; i += 10) {
-            drawn = true;
-            const auto px = static_cast<float>(x);
-            Line(px, kCentre + static_cast<float>(i), px, kCentre + static_cast<float>(i), kFluid);
-            Line(px, kCentre - static_cast<float>(i), px, kCentre - static_cast<float>(i), kFluid);
-        }
-    };
-    for (int x = kSection1; x <= kTransition1; x += 5) column(x, straightLimit(v.Diametre1));
-    float a = 0;
-    for (int x = kTransition1; x <= kSection2; x += 5) {
-        a = static_cast<float>(a + (v.Diametre2 - v.Diametre1) / 1.8);
-        column(x, transitionLimit(v.Diametre1, a));
-    }
-    for (int x = kSection2; x <= kTransition2; x += 5) column(x, straightLimit(v.Diametre2));
-    a = 0;
-    for (int x = kTransition2; x <= kSection3; x += 5) {
-        a = static_cast<float>(a + (v.Diametre3 - v.Diametre2) / 3.0);
-        column(x, transitionLimit(v.Diametre2, a));
-    }
-    for (int x = kSection3; x <= kEnd; x += 5) column(x, straightLimit(v.Diametre3));
+    fillDots(v.Diametre1, v.Diametre2, v.Diametre3, [&](int x, int i) {
+        drawn = true;
+        const auto px = static_cast<float>(x);
+        Line(px, kCentre + static_cast<float>(i), px, kCentre + static_cast<float>(i), kFluid);
+        Line(px, kCentre - static_cast<float>(i), px, kCentre - static_cast<float>(i), kFluid);
+    });
     // Said as it happened: a pipe too narrow to hold a dot shows no fluid.
     if (!drawn) {
         announce(v.Cabal == 0 ? QStringLiteral("Falten dades: no hi ha fluid per dibuixar")

@@ -1,6 +1,7 @@
 // The Torricelli form's readings and loops driven from any typed text: the
 // liquid and the hole heights (the input split at its first newline), the
-// results, and every coordinate the filling and the emptying would draw.
+// results, and the filling's and the emptying's own loops, every point
+// they give the form to draw.
 
 #include <cmath>
 #include <cstdint>
@@ -37,16 +38,26 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size)
     for (float v : {r.speed, r.distance, r.time}) require(std::isfinite(v) && v >= 0);
     require(r.speed <= 14.01f && r.time <= 1.43f);
 
-    // The filling draws L + 1 rows; the emptying L - H + 1 levels of at most
-    // 51 jet segments each: bounded, and every point finite and near.
-    require(L - H + 1 <= 5001);
-    for (float y : {-L, -(L + H) / 2, -H}) {
-        for (float k = 0; k <= H; k += 100) {
-            const float s = jetReach(k, y, H);
-            require(std::isfinite(s) && s >= 0);
-            const float x = 2640 + 500 * s;
-            require(x < 1e6f);
-        }
-    }
+    // The filling and the emptying, as the form runs them: bounded, and
+    // every point finite and near.
+    long rows = 0;
+    fillingRows(L, [&](float y) {
+        require(y >= -L && y <= 0);
+        ++rows;
+    });
+    require(rows <= 5001);
+    long levels = 0, points = 0;
+    emptyingSteps(
+        L, H,
+        [&](float y) {
+            require(y >= -L && y <= -H);
+            ++levels;
+        },
+        [&](float reach, float height) {
+            require(std::isfinite(reach) && reach >= 0 && 2640 + 500 * reach < 1e6f);
+            require(height >= -H && height <= 0);
+            ++points;
+        });
+    require(levels <= 5001 && points <= levels * 51);
     return 0;
 }

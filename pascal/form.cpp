@@ -29,15 +29,19 @@ constexpr MeasureLaw kLaw{
     .yAxis = "R (N)",
     .yHeard = "força resultant, en newtons",
     .curve = "R és igual a F per D2 al quadrat dividit per D1 al quadrat",
-    .points = [](const std::vector<double>& r) { return std::vector<QPointF>{{r[0], r[4]}}; },
+    .points =
+        [](const std::vector<double>& r) {
+            return std::vector<QPointF>{{r[0], r[4]}};
+        },
     .at = [](double f, const std::vector<double>& r) { return f * r[2] * r[2] / (r[1] * r[1]); },
     .same = kSamePistons,
 };
 
 }  // namespace
 
-frmPascal::frmPascal()
-    : Form({.name = "frmPascal",
+frmPascal::frmPascal(rt::Session& session)
+    : Form(session,
+           {.name = "frmPascal",
             .caption = "Principi de Pascal",
             .description = "Una premsa hidràulica: la força aplicada a l'èmbol 1 produeix una pressió que es "
                            "transmet per tot el líquid i fa pujar l'èmbol 2 amb una força resultant més gran (igual "
@@ -170,7 +174,7 @@ constexpr rt::Pace kStroke = rt::Pacer::kDefaultPace.times(1);
 // the large one one twip higher, the liquid following it.
 void frmPascal::cmdSimular_Click()
 {
-    const AnimationPace pace(kStroke);
+    const AnimationPace pace(pacer(), kStroke);
     placeStopValve(false);
     for (Control* weight : std::initializer_list<Control*>{&shpPes1, &shpPes2, &lblPes1, &lblPes2})
         weight->setVisible(false);

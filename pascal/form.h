@@ -18,7 +18,7 @@ inline constexpr rt::Color kTitle = rt::RGB(192, 0, 0);
 
 class frmPascal : public rt::Form {
 public:
-    frmPascal();
+    explicit frmPascal(rt::Session& session);
 
 private:
     void cmdCalcular_Click();
@@ -39,9 +39,9 @@ private:
     rt::Button cmdSimular{*this, {.name = "cmdSimular", .caption = "S&imular", .left = 7800, .top = 240, .width = 1215, .height = 495, .tabIndex = 16, .font = {"MS Sans Serif", 8.25f}}};
     rt::Button cmdEsborrar{*this, {.name = "cmdEsborrar", .caption = "&Esborrar", .left = 9240, .top = 240, .width = 975, .height = 495, .tabIndex = 17, .font = {"MS Sans Serif", 8.25f}}};
     rt::Button cmdSortir{*this, {.name = "cmdSortir", .caption = "&Sortir", .left = 10440, .top = 240, .width = 1095, .height = 495, .tabIndex = 18, .font = {"MS Sans Serif", 8.25f}}};
-    rt::HScrollBar HSBForçaAplicada{*this, {.name = "HSBForçaAplicada", .left = 1560, .top = 720, .width = 1935, .height = 255, .tabIndex = 12, .min = 10, .max = 5000, .value = 10, .accessibleName = "Força aplicada", .valueLabel = "lblUnitatsForça"}};
-    rt::HScrollBar HSBDiàmetreÈmbol1{*this, {.name = "HSBDiàmetreÈmbol1", .left = 1560, .top = 1080, .width = 1935, .height = 255, .tabIndex = 13, .min = 10, .max = 200, .value = 10, .accessibleName = "Diàmetre èmbol 1", .valueLabel = "lblUnitatsDiàmetre1"}};
-    rt::HScrollBar HSBDiàmetreÈmbol2{*this, {.name = "HSBDiàmetreÈmbol2", .left = 1560, .top = 1440, .width = 1935, .height = 255, .tabIndex = 14, .min = 200, .max = 1000, .value = 200, .accessibleName = "Diàmetre èmbol 2", .valueLabel = "lblUnitatsDiàmetre2"}};
+    rt::HScrollBar HSBForçaAplicada{*this, {.name = "HSBForçaAplicada", .left = 1560, .top = 720, .width = 1935, .height = 255, .tabIndex = 12, .min = 10, .max = 5000, .value = 10, .accessibleName = "Força aplicada", .valueLabel = &lblUnitatsForça}};
+    rt::HScrollBar HSBDiàmetreÈmbol1{*this, {.name = "HSBDiàmetreÈmbol1", .left = 1560, .top = 1080, .width = 1935, .height = 255, .tabIndex = 13, .min = 10, .max = 200, .value = 10, .accessibleName = "Diàmetre èmbol 1", .valueLabel = &lblUnitatsDiàmetre1}};
+    rt::HScrollBar HSBDiàmetreÈmbol2{*this, {.name = "HSBDiàmetreÈmbol2", .left = 1560, .top = 1440, .width = 1935, .height = 255, .tabIndex = 14, .min = 200, .max = 1000, .value = 200, .accessibleName = "Diàmetre èmbol 2", .valueLabel = &lblUnitatsDiàmetre2}};
 
     // The windowless controls, from the top of the stacking down.
     rt::Image imgFletxesAmunt3{*this, {.name = "imgFletxesAmunt3", .left = 8280, .top = 4680, .width = 1425, .height = 300, .picture = ":/pascal/amunt.svg"}};
@@ -49,7 +49,7 @@ private:
     rt::Image imgFletxesAmunt1{*this, {.name = "imgFletxesAmunt1", .left = 7080, .top = 4680, .width = 1425, .height = 300, .picture = ":/pascal/amunt.svg", .description = "Fletxes amunt: la força resultant empeny l'èmbol 2."}};
     rt::Image imgFletxesAvall{*this, {.name = "imgFletxesAvall", .left = 840, .top = 3000, .width = 1425, .height = 300, .picture = ":/pascal/avall.svg", .description = "Fletxes avall: la força aplicada empeny l'èmbol 1."}};
     rt::Label lblTítolEquacions{*this, {.name = "lblTítolEquacions", .caption = "EQUACIONS EMPRADES", .left = 3240, .top = 4200, .width = 2775, .height = 255, .tabIndex = 20, .backColor = rt::sys::HighlightText, .foreColor = rt::RGB(255, 0, 0), .font = {"Arial", 9.75f, true}, .alignment = rt::Align::Center}};
-    rt::Label lblPressioResultant{*this, {.name = "lblPressioResultant", .caption = "", .left = 9360, .top = 1080, .width = 1095, .height = 255, .tabIndex = 19, .backColor = rt::sys::TitleBarText, .foreColor = rt::RGB(0, 0, 255), .font = {"Arial", 9.75f}, .border = true, .captionLabel = "lblPressió", .unitLabel = "lblUnitatsPressió"}};
+    rt::Label lblPressioResultant{*this, {.name = "lblPressioResultant", .caption = "", .left = 9360, .top = 1080, .width = 1095, .height = 255, .tabIndex = 19, .backColor = rt::sys::TitleBarText, .foreColor = rt::RGB(0, 0, 255), .font = {"Arial", 9.75f}, .border = true, .captionLabel = &lblPressió, .unitLabel = &lblUnitatsPressió}};
     rt::Image imgPasEquacions{*this, {.name = "imgPasEquacions", .left = 3360, .top = 4560, .width = 2745, .height = 2010, .picture = ":/pascal/equacions.svg", .description = "P és igual a F dividit per A1, i també a R dividit per A2. P: pressió del líquid, en pascals; F: força aplicada, en newtons; R: força resultant, en newtons; A1 i A2: seccions dels èmbols, en metres quadrats."}};
     rt::Label lblPes2{*this, {.name = "lblPes2", .caption = "Força Resultant", .left = 7920, .top = 4200, .width = 2295, .height = 255, .tabIndex = 11, .backColor = kWeight, .foreColor = rt::sys::HighlightText, .font = {"Arial", 9.75f}, .alignment = rt::Align::Center, .announced = true}};
     rt::Label lblPes1{*this, {.name = "lblPes1", .caption = "Força Aplicada", .left = 840, .top = 2640, .width = 1575, .height = 255, .tabIndex = 10, .backColor = kWeight, .foreColor = rt::sys::HighlightText, .font = {"Arial", 9}, .alignment = rt::Align::Center}};

@@ -3,6 +3,9 @@
 #include <QAbstractButton>
 #include <QAccessibleValueInterface>
 #include <QAccessibleWidget>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <cmath>
 
@@ -28,6 +31,14 @@ Form* formOfClient(const QWidget* widget)
 {
     auto* form = dynamic_cast<Form*>(widget->parentWidget());
     return form != nullptr && &form->client() == widget ? form : nullptr;
+}
+
+// What a form's drawing shows, said of its surface (nothing for a surface
+// not yet, or no longer, on a form's client area).
+QString drawingDescriptionOf(const QWidget& surface)
+{
+    const Form* form = surface.parentWidget() != nullptr ? formOfClient(surface.parentWidget()) : nullptr;
+    return form != nullptr ? form->drawingDescription() : QString();
 }
 
 // A plain widget of the runtime's: a form, its client area, its drawing,
@@ -84,7 +95,7 @@ private:
                        QString::fromUtf8(kMeasurementKeys);
         }
         if (t == QAccessible::Name) {
-            if (surface() != nullptr) return formOfClient(widget()->parentWidget())->drawingDescription();
+            if (surface() != nullptr) return drawingDescriptionOf(*widget());
             if (const Announcer* a = announcer()) return a->message();
             if (const PictureBox* box = pictureBox()) return box->accessibleText();
         }
@@ -166,21 +177,24 @@ private:
 // result's relations to its caption and unit.
 class WindowlessAccessible : public QAccessibleWidget {
 public:
-    WindowlessAccessible(QWidget* view, Control& control)
-        : QAccessibleWidget(view, dynamic_cast<const Label*>(&control) != nullptr ? QAccessible::StaticText
-                                                                                   : QAccessible::Graphic),
-          control_(control)
+    // (Asked for while its control is still being built: what the control
+    // is, it finds out at each call.)
+    explicit WindowlessAccessible(QWidget* view) : QAccessibleWidget(view, QAccessible::Graphic) {}
+
+    QAccessible::Role role() const override
     {
+        return label() != nullptr ? QAccessible::StaticText : QAccessible::Graphic;
     }
     QString text(QAccessible::Text t) const override
     {
-        return heard(t == QAccessible::Name ? control_.accessibleText() : QAccessibleWidget::text(t));
+        const Control* shown = Control::of(widget());
+        return heard(t == QAccessible::Name && shown != nullptr ? shown->accessibleText() : QAccessibleWidget::text(t));
     }
     // A result is labelled by its caption and unit, which are its labels.
     QList<QPair<QAccessibleInterface*, QAccessible::Relation>> relations(QAccessible::Relation match) const override
     {
         auto relations = QAccessibleWidget::relations(match);
-        const auto* label = dynamic_cast<const Label*>(&control_);
+        const Label* label = this->label();
         if (label == nullptr) return relations;
         const auto relate = [&](const Label* other, QAccessible::Relation relation) {
             if (other != nullptr && (match & relation) != 0)
@@ -193,7 +207,7 @@ public:
     }
 
 private:
-    Control& control_;
+    const Label* label() const { return dynamic_cast<const Label*>(Control::of(widget())); }
 };
 
 // A button or an option button whose press, or toggle, is a click: it runs
@@ -215,7 +229,7 @@ public:
         }
         if (t == QAccessible::Accelerator) return QKeySequence::mnemonic(caption).toString(QKeySequence::NativeText);
         return t == QAccessible::Name || t == QAccessible::Description ? heard(QAccessibleWidget::text(t))
-                                                                        : QAccessibleWidget::text(t);
+                                                                       : QAccessibleWidget::text(t);
     }
     QAccessible::State state() const override
     {
@@ -256,29 +270,43 @@ private:
     QAbstractButton& button() const { return *static_cast<QAbstractButton*>(widget()); }
 };
 
-bool exactly(QObject* object, const char* className)
+// Whether the object is, for now, exactly of Qt's class `T`: a runtime
+// widget while its Qt part is still being built, before it knows what it
+// is (a scroll bar tells of its range then, and Qt keeps the interface it
+// made for it).
+template <class T>
+bool builtSoFarAs(const QObject* object)
 {
-    return qstrcmp(object->metaObject()->className(), className) == 0;
+    return object->metaObject() == &T::staticMetaObject;
 }
 
 QAccessibleInterface* runtimeAccessible(const QString& className, QObject* object)
 {
-    if (className == QLatin1String("QPushButton"))
-        return new PressableAccessible(static_cast<QAbstractButton*>(object), QAccessible::Button);
-    if (className == QLatin1String("QRadioButton"))
-        return new PressableAccessible(static_cast<QAbstractButton*>(object), QAccessible::RadioButton);
-    if (auto* view = qobject_cast<QWidget*>(object)) {
-        Control* control = Control::of(view);
-        if (control != nullptr && control->windowless()) return new WindowlessAccessible(view, *control);
+    // Qt asks once for each class of the object's, the most derived first.
+    // The runtime answers the first time, by what the widget is, so that a
+    // class name of a widget's own (a Q_OBJECT) changes nothing.
+    if (!object->isWidgetType() || className != QLatin1String(object->metaObject()->className())) return nullptr;
+    auto* widget = static_cast<QWidget*>(object);
+    if (auto* button = qobject_cast<QPushButton*>(widget)) return new PressableAccessible(button, QAccessible::Button);
+    if (auto* option = qobject_cast<QRadioButton*>(widget))
+        return new PressableAccessible(option, QAccessible::RadioButton);
+    // A control's widget: Qt asks for it while the control is still being
+    // built, so what is known is the widget's kind.
+    if (const auto* view = dynamic_cast<const ControlView*>(widget)) {
+        if (view->control() != nullptr && view->control()->windowless()) return new WindowlessAccessible(widget);
+        if (auto* bar = qobject_cast<QScrollBar*>(widget)) return new ScrollBarAccessible(bar);
+        if (qobject_cast<QGroupBox*>(widget) == nullptr && qobject_cast<QFrame*>(widget) != nullptr)
+            return new RuntimeAccessible(widget, QAccessible::Border);  // a picture box
+        return nullptr;
     }
-    // Otherwise only widgets of the runtime's own classes, which add no
-    // class name of their own to Qt's.
-    if (className == QLatin1String("QWidget") && exactly(object, "QWidget"))
-        return new RuntimeAccessible(static_cast<QWidget*>(object), QAccessible::Client);
-    if (className == QLatin1String("QFrame") && exactly(object, "QFrame"))
-        return new RuntimeAccessible(static_cast<QWidget*>(object), QAccessible::Border);
-    if (className == QLatin1String("QScrollBar") && exactly(object, "QScrollBar"))
-        return new ScrollBarAccessible(static_cast<QScrollBar*>(object));
+    if (dynamic_cast<Form*>(widget) != nullptr || formOfClient(widget) != nullptr ||
+        dynamic_cast<DrawingSurface*>(widget) != nullptr || dynamic_cast<Announcer*>(widget) != nullptr)
+        return new RuntimeAccessible(widget, QAccessible::Client);
+    // Asked for while still being built: interfaces that find out what the
+    // widget is at each call.
+    if (builtSoFarAs<QScrollBar>(object)) return new ScrollBarAccessible(static_cast<QScrollBar*>(widget));
+    if (builtSoFarAs<QFrame>(object)) return new RuntimeAccessible(widget, QAccessible::Border);
+    if (builtSoFarAs<QWidget>(object)) return new RuntimeAccessible(widget, QAccessible::Client);
     return nullptr;
 }
 
@@ -296,8 +324,7 @@ bool spokenChild(const QWidget& child)
     // Drawn for the eye; screen readers hear what they say otherwise.
     if (dynamic_cast<const FocusMark*>(&child) != nullptr || dynamic_cast<const NoticeLabel*>(&child) != nullptr)
         return false;
-    if (dynamic_cast<const DrawingSurface*>(&child) != nullptr)
-        return !formOfClient(child.parentWidget())->drawingDescription().isEmpty();
+    if (dynamic_cast<const DrawingSurface*>(&child) != nullptr) return !drawingDescriptionOf(child).isEmpty();
     if (const auto* announcer = dynamic_cast<const Announcer*>(&child)) return announcer->current();
     const Control* control = Control::of(&child);
     return control == nullptr || control->spoken();

@@ -1,11 +1,10 @@
 #include "control.h"
 
 #include <QAccessible>
-#include <QHash>
 #include <algorithm>
 
 #include "fonts.h"
-#include "pacer.h"
+#include "session.h"
 #include "twips.h"
 
 namespace rt {
@@ -25,26 +24,16 @@ void Container::restack()
         if (!(*it)->windowless()) (*it)->widget().raise();
 }
 
-namespace {
-
-// Never destroyed: a control may outlive static destruction at exit.
-QHash<const QWidget*, Control*>& controlsByView()
-{
-    static auto* controls = new QHash<const QWidget*, Control*>;
-    return *controls;
-}
-
-}  // namespace
-
 Control* Control::of(const QWidget* view)
 {
-    return controlsByView().value(view, nullptr);
+    const auto* shown = dynamic_cast<const ControlView*>(view);
+    return shown != nullptr ? shown->control_ : nullptr;
 }
 
-Control::Control(Container& container, const ControlProps& props, QWidget* view, Kind kind)
+Control::Control(Container& container, const ControlProps& props, QWidget* view, ControlView* tag, Kind kind)
     : container_(container),
       view_(view),
-      key_(view),
+      tag_(tag),
       kind_(kind),
       tabIndex_(props.tabIndex),
       left_(props.left),
@@ -54,7 +43,9 @@ Control::Control(Container& container, const ControlProps& props, QWidget* view,
       visible_(props.visible),
       fontSpec_(props.font.face != nullptr ? props.font : container.font())
 {
-    controlsByView().insert(view_, this);
+    // Known before Qt is told of the widget: a screen reader may ask for it
+    // from then on.
+    tag_->control_ = this;
     view_->setParent(&container.area());
     view_->setObjectName(QString::fromUtf8(props.name));
     view_->setFont(toQFont(fontSpec_));
@@ -66,7 +57,7 @@ Control::Control(Container& container, const ControlProps& props, QWidget* view,
 
 Control::~Control()
 {
-    controlsByView().remove(key_);
+    if (view_ != nullptr) tag_->control_ = nullptr;
     container_.remove(*this);
     delete view_;
 }
@@ -137,7 +128,7 @@ void Control::repaint(long long pixels)
     // The pace counts pixels at a zoom of 1: an animation lasts as long on
     // a projector as on a laptop.
     const double z = zoom();
-    Pacer::instance().chargeProperty(static_cast<long long>(static_cast<double>(pixels) / (z * z)));
+    host().session().pacer().chargeProperty(static_cast<long long>(static_cast<double>(pixels) / (z * z)));
 }
 
 }  // namespace rt

@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QString>
 #include <QWidget>
+#include <concepts>
 #include <stdexcept>
 #include <vector>
 
@@ -14,10 +15,13 @@ namespace rt {
 
 class Control;
 class Label;
+class Session;
 
 // The form that controls lie on, as they see it.
 class Host {
 public:
+    // The session the form belongs to: its clock, its dispatcher.
+    virtual Session& session() const = 0;
     // How many times larger than designed the form is shown.
     virtual double zoom() const = 0;
     // Whether every control exists and the form has been laid out.
@@ -69,12 +73,41 @@ private:
     std::vector<Control*> controls_;
 };
 
+// What every control's widget is besides its Qt class: the widget knows the
+// control it shows, so a control is found from its widget by the widget's
+// type (Qt's accessibility factory is given the widget and nothing else).
+class ControlView {
+public:
+    Control* control() const { return control_; }
+
+protected:
+    ControlView() = default;
+    ~ControlView() = default;
+
+private:
+    friend class Control;
+    Control* control_ = nullptr;
+};
+
+// A control's widget of a Qt class, with nothing of its own.
+template <class W>
+class PlainView : public W, public ControlView {
+public:
+    using W::W;
+};
+
 class Control {
 public:
     enum class Kind { Windowless, Windowed };
 
     // `view` is the widget that shows the control; the control owns it.
-    Control(Container& container, const ControlProps& props, QWidget* view, Kind kind);
+    template <class View>
+    requires std::derived_from<View, QWidget> && std::derived_from<View, ControlView> Control(Container& container,
+                                                                                              const ControlProps& props,
+                                                                                              View* view, Kind kind)
+        : Control(container, props, view, static_cast<ControlView*>(view), kind)
+    {
+    }
     virtual ~Control();
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;
@@ -111,8 +144,8 @@ public:
     // Whether a screen reader sees the control at all: decorations (lines,
     // unnamed shapes, empty labels) are left out.
     virtual bool spoken() const { return !windowless() || !accessibleText().trimmed().isEmpty(); }
-    // Finds the controls this one names (a label's caption, a scroll bar's
-    // value label) once the whole form exists.
+    // Tells the controls this one names (a result's caption and unit
+    // labels) that it does, once the whole form exists.
     virtual void link() {}
     // The control a widget shows, if any.
     static Control* of(const QWidget* view);
@@ -140,13 +173,14 @@ protected:
     static void nameChanged(QWidget& view);
 
 private:
+    Control(Container& container, const ControlProps& props, QWidget* view, ControlView* tag, Kind kind);
     // What every visible change brings: a windowless control paints over
     // the drawing in its own area, and the change costs virtual time.
     void repaint(long long pixels);
 
     Container& container_;
     QPointer<QWidget> view_;
-    const QWidget* key_;  // the view, even once Qt has deleted it
+    ControlView* tag_;  // the view, as it knows its control
     Kind kind_;
     int tabIndex_;
     float left_, top_, width_, height_;

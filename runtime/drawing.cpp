@@ -6,8 +6,8 @@
 #include "control.h"
 #include "drawing_surface.h"
 #include "errors.h"
-#include "pacer.h"
 #include "qt_colors.h"
+#include "session.h"
 #include "twips.h"
 
 namespace rt {
@@ -86,7 +86,7 @@ void Drawing::draw(DrawCall::Kind kind, float x1, float y1, float x2, float y2, 
     case DrawCall::Kind::FilledBox: pixels = (dx + 1) * (dy + 1); break;
     case DrawCall::Kind::Erase: break;
     }
-    Pacer::instance().chargeDrawing(static_cast<long long>(pixels));
+    host_.session().pacer().chargeDrawing(static_cast<long long>(pixels));
     if (recorder_) recorder_(call);
     currentX_ = x2;
     currentY_ = y2;
@@ -148,7 +148,7 @@ void Drawing::Cls()
     kept_.clear();
     replayable_ = true;
     currentX_ = currentY_ = 0;
-    Pacer::instance().chargeDrawing(0);
+    host_.session().pacer().chargeDrawing(0);
 }
 
 void Drawing::setDrawWidth(int pixels)

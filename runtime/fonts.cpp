@@ -10,7 +10,9 @@ namespace rt {
 namespace {
 
 // Registers the bundled file of a style, once; a style without a file of
-// its own (italic alone) is drawn slanted from the upright one.
+// its own (italic alone) is drawn slanted from the upright one. (Qt's font
+// database is the process's, not a session's: so is this record of what
+// was added to it.)
 void registerFace(bool serif, bool bold, bool italic)
 {
     static bool registered[2][2][2] = {};

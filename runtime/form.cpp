@@ -8,7 +8,6 @@
 #include <algorithm>
 
 #include "fonts.h"
-#include "handlers.h"
 #include "pictures.h"
 #include "qt_colors.h"
 #include "twips.h"
@@ -22,9 +21,16 @@ detail::FormWidgets::FormWidgets(QWidget& window)
 
 // (The widgets are built on the window, which is already a QWidget here;
 // the cast picks that constructor over FormWidgets' copy.)
-Form::Form(const FormProps& props)
-    : FormWidgets(static_cast<QWidget&>(*this)), Drawing(drawingSurface, *this), Speech(clientArea, drawingSurface, props.description),
-      fit_(*this), notice_(clientArea, *this), slowMotion_(*this, notice_), measures_(props.measures), law_(props.law)
+Form::Form(Session& session, const FormProps& props)
+    : FormWidgets(static_cast<QWidget&>(*this)),
+      Drawing(drawingSurface, *this),
+      Speech(session, clientArea, drawingSurface, props.description),
+      session_(session),
+      fit_(*this, session.display()),
+      notice_(clientArea, *this),
+      slowMotion_(*this, session.pacer(), notice_),
+      measures_(props.measures),
+      law_(props.law)
 {
     // F9: the simulator's measurements.
     if (!measures_.empty())
@@ -139,7 +145,7 @@ void Form::mouseReleaseEvent(QMouseEvent* event)
     const bool click =
         pressed_ && event->button() == Qt::LeftButton && clientArea.geometry().contains(event->position().toPoint());
     pressed_ = false;
-    if (click && click_) Handlers::instance().dispatch(this, click_);
+    if (click && click_) session_.dispatch(this, click_);
 }
 
 void Form::resizeEvent(QResizeEvent* event)

@@ -64,15 +64,14 @@ struct FormWidgets {
 
 }  // namespace detail
 
-class Form : public QWidget,
-             public Container,
-             public Host,
-             private detail::FormWidgets,
-             public Drawing,
-             public Speech {
+class Form : public QWidget, public Container, public Host, private detail::FormWidgets, public Drawing, public Speech {
 public:
-    explicit Form(const FormProps& props);
+    // A form of `session`, which its controls reach through it.
+    Form(Session& session, const FormProps& props);
     ~Form() override;
+    Session& session() const override { return session_; }
+    // The clock its animations are paced by.
+    Pacer& pacer() const { return session_.pacer(); }
 
     QWidget& area() override { return clientArea; }
     Host& host() override { return *this; }
@@ -83,6 +82,8 @@ public:
     // A simulator's "&Sortir": shows the start-up form, then unloads this
     // one (so that the program never finds itself with no form loaded).
     void BackToStartupForm();
+    // Ends the program; the rest of the running handler is skipped.
+    void End() { session_.End(); }
     void attach(FormHolder* holder) { holder_ = holder; }
     bool loadFinished() const override { return loadFinished_; }
     // Stacking, tab order and first focus, once every control exists.
@@ -119,6 +120,7 @@ private:
     std::vector<Control*> allControls() const;
     void fitToWindow();
 
+    Session& session_;
     WindowFit fit_;
     Notice notice_;
     SlowMotion slowMotion_;

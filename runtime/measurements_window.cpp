@@ -3,21 +3,21 @@
 #include <QApplication>
 #include <QBuffer>
 #include <QClipboard>
-#include <QImage>
-#include <QPainter>
-#include <QSvgGenerator>
 #include <QDir>
 #include <QFileDialog>
-#include <QSaveFile>
-#include <QStandardPaths>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QImage>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPushButton>
+#include <QSaveFile>
 #include <QScreen>
+#include <QStandardPaths>
+#include <QSvgGenerator>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -26,7 +26,8 @@
 
 namespace rt {
 
-MeasurementsWindow::MeasurementsWindow(Measurements& measurements, const QString& simulator, const QString& file)
+MeasurementsWindow::MeasurementsWindow(Measurements& measurements, const QString& simulator, const QString& file,
+                                       Display& display)
     : measurements_(measurements),
       file_(file),
       table_(new QTableView(this)),
@@ -38,7 +39,7 @@ MeasurementsWindow::MeasurementsWindow(Measurements& measurements, const QString
       removeAllButton_(new QPushButton(QStringLiteral("Esborra-ho &tot…"), this)),
       designFont_(font()),
       fit_(
-          *this, [](double zoom) { return (QSizeF(900, 640) * zoom).toSize(); },
+          *this, display, [](double zoom) { return (QSizeF(900, 640) * zoom).toSize(); },
           [this](double zoom) {
               QFont zoomed = designFont_;
               if (designFont_.pointSizeF() > 0)
@@ -51,8 +52,9 @@ MeasurementsWindow::MeasurementsWindow(Measurements& measurements, const QString
 {
     setObjectName(QStringLiteral("mesures"));
     setWindowTitle(QStringLiteral("Mesures: %1").arg(simulator));
-    setAccessibleDescription(QStringLiteral("Les mesures de cada càlcul, una fila cada una: primer les dades i "
-                                            "després els resultats. Ctrl+C copia les files triades, o totes."));
+    setAccessibleDescription(
+        QStringLiteral("Les mesures de cada càlcul, una fila cada una: primer les dades i "
+                       "després els resultats. Ctrl+C copia les files triades, o totes."));
     table_->setObjectName(QStringLiteral("taulaDeMesures"));
     table_->setAccessibleName(QStringLiteral("Mesures"));
     table_->setModel(&measurements_);
@@ -82,8 +84,7 @@ MeasurementsWindow::MeasurementsWindow(Measurements& measurements, const QString
     for (auto signal : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
         QObject::connect(&measurements_, signal, this, [this] { updateState(); });
     QObject::connect(&measurements_, &QAbstractItemModel::modelReset, this, [this] { updateState(); });
-    QObject::connect(table_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-                     [this] { updateState(); });
+    QObject::connect(table_->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] { updateState(); });
     updateState();
 }
 
@@ -134,10 +135,9 @@ bool MeasurementsWindow::saveAsked()
 {
     QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (!QDir(folder).exists()) folder = QDir::homePath();
-    const QString path =
-        QFileDialog::getSaveFileName(this, QStringLiteral("Desa les mesures"), folder + u'/' + file_ + QStringLiteral(".csv"),
-                                     QStringLiteral("Valors separats per punt i coma (*.csv)"), nullptr,
-                                     QFileDialog::DontUseNativeDialog);
+    const QString path = QFileDialog::getSaveFileName(
+        this, QStringLiteral("Desa les mesures"), folder + u'/' + file_ + QStringLiteral(".csv"),
+        QStringLiteral("Valors separats per punt i coma (*.csv)"), nullptr, QFileDialog::DontUseNativeDialog);
     return !path.isEmpty() && saveTo(path);
 }
 
@@ -163,11 +163,11 @@ bool MeasurementsWindow::write(const QString& path, const QByteArray& bytes)
     QSaveFile file(path);
     if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit()) return true;
     // Said over the window, which stays in use meanwhile.
-    auto* failed = new QMessageBox(
-        QMessageBox::Warning, QStringLiteral("No s'han desat les mesures"),
-        QStringLiteral("No s'han pogut desar les mesures a «%1»: %2. Les mesures continuen a la taula.")
-            .arg(QDir::toNativeSeparators(path), reason(file)),
-        QMessageBox::Ok, this);
+    auto* failed =
+        new QMessageBox(QMessageBox::Warning, QStringLiteral("No s'han desat les mesures"),
+                        QStringLiteral("No s'han pogut desar les mesures a «%1»: %2. Les mesures continuen a la taula.")
+                            .arg(QDir::toNativeSeparators(path), reason(file)),
+                        QMessageBox::Ok, this);
     failed->setAttribute(Qt::WA_DeleteOnClose);
     failed->open();
     return false;

@@ -23,8 +23,9 @@ class MeasurementsGraph;
 
 class MeasurementsWindow : public QWidget {
 public:
-    // `file` names the files it suggests ("mesures-torricelli").
-    MeasurementsWindow(Measurements& measurements, const QString& simulator, const QString& file);
+    // `file` names the files it suggests ("mesures-torricelli"); `display`
+    // is the session's choice of zoom and full screen.
+    MeasurementsWindow(Measurements& measurements, const QString& simulator, const QString& file, Display& display);
 
     // Shows the window, or brings it to the front where it is open.
     void bringForward();

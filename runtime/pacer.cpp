@@ -4,12 +4,6 @@
 
 namespace rt {
 
-Pacer& Pacer::instance()
-{
-    static Pacer pacer;
-    return pacer;
-}
-
 Pacer::Pacer()
 {
     setClock(nullptr, nullptr);
@@ -39,6 +33,7 @@ void Pacer::charge(Nanos cost)
     if (!active_) return;
     virtual_ += cost * slowdown_;
     if (!enabled_ || virtual_ - lastFrame_ < kFrame) return;
+    if (onFrame_) onFrame_();
     if (present_) present_();
     const Nanos now = now_();
     if (virtual_ > now) {
@@ -51,14 +46,14 @@ void Pacer::charge(Nanos cost)
     lastFrame_ = virtual_;
 }
 
-AnimationPace::AnimationPace(const Pace& pace) : before_(Pacer::instance().pace())
+AnimationPace::AnimationPace(Pacer& pacer, const Pace& pace) : pacer_(pacer), before_(pacer.pace())
 {
-    Pacer::instance().setPace(pace);
+    pacer_.setPace(pace);
 }
 
 AnimationPace::~AnimationPace()
 {
-    Pacer::instance().setPace(before_);
+    pacer_.setPace(before_);
 }
 
 }  // namespace rt

@@ -41,8 +41,6 @@ public:
     // animations.
     static constexpr Pace kDefaultPace{Nanos{5'700}, 850.0, Nanos{450'000}, 8.0};
 
-    // The program's pacer, which every handler and animation is timed by.
-    static Pacer& instance();
     Pacer();
 
     // With pacing off the clock still counts, but nothing is presented and
@@ -72,6 +70,9 @@ public:
     Nanos elapsed() const { return virtual_ - start_; }
 
     void setPresenter(std::function<void()> present) { present_ = std::move(present); }
+    // What sees every frame just before it is presented (a test's check, a
+    // benchmark's count); none by default.
+    void setOnFrame(std::function<void()> onFrame) { onFrame_ = std::move(onFrame); }
     void setClock(std::function<Nanos()> now, std::function<void(Nanos)> sleepUntil);
 
 private:
@@ -86,7 +87,7 @@ private:
     bool enabled_ = false;
     bool active_ = false;
     Nanos start_{0}, virtual_{0}, lastFrame_{0};
-    std::function<void()> present_;
+    std::function<void()> present_, onFrame_;
     std::function<Nanos()> now_;
     std::function<void(Nanos)> sleepUntil_;
 };
@@ -94,12 +95,13 @@ private:
 // An animation's pace, for as long as the animation runs.
 class AnimationPace {
 public:
-    explicit AnimationPace(const Pace& pace);
+    AnimationPace(Pacer& pacer, const Pace& pace);
     ~AnimationPace();
     AnimationPace(const AnimationPace&) = delete;
     AnimationPace& operator=(const AnimationPace&) = delete;
 
 private:
+    Pacer& pacer_;
     Pace before_;
 };
 

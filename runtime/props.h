@@ -8,6 +8,8 @@
 
 namespace rt {
 
+class Label;
+
 struct FontSpec {
     const char* face = nullptr;  // nullptr: the container's font
     float size = 8.25f;          // points
@@ -50,8 +52,10 @@ struct LabelProps {
     bool border = false;  // a single-line border
     BackStyle backStyle = BackStyle::Opaque;
     const char* accessibleName = nullptr;
-    const char* captionLabel = nullptr;
-    const char* unitLabel = nullptr;
+    // The labels a result is read with (its caption and its unit), members
+    // of the same form: a name that is not one does not compile.
+    Label* captionLabel = nullptr;
+    Label* unitLabel = nullptr;
     bool announced = false;
 };
 
@@ -109,7 +113,7 @@ struct ScrollBarProps {
     bool visible = true;
     int min = 0, max = 32767, value = 0, smallChange = 1, largeChange = 1;
     const char* accessibleName = nullptr;
-    const char* valueLabel = nullptr;
+    const Label* valueLabel = nullptr;  // the label that shows the value
     double shownStep = 1;
 };
 

@@ -28,15 +28,11 @@ struct Runtime::HandlerScope {
     }
 };
 
-Runtime& Runtime::instance()
-{
-    static Runtime runtime;
-    return runtime;
-}
-
-Runtime::Runtime()
+Runtime::Runtime(Options options) : askBeforeEnding_(options.askBeforeEnding)
 {
     pacer().setPresenter([this] { present(); });
+    pacer().setEnabled(options.paced);
+    pacer().setSlowdown(options.slowdown);
     reporter_ = [](const QString& message) { QMessageBox::critical(nullptr, QStringLiteral("Ondarell"), message); };
 }
 
@@ -220,14 +216,14 @@ void Runtime::remove(FormInstanceBase* form)
     if (startup_ == form) startup_ = nullptr;
 }
 
-FormInstanceBase::FormInstanceBase()
+FormInstanceBase::FormInstanceBase(Runtime& runtime) : runtime_(runtime)
 {
-    Runtime::instance().add(this);
+    runtime_.add(this);
 }
 
 FormInstanceBase::~FormInstanceBase()
 {
-    Runtime::instance().remove(this);
+    runtime_.remove(this);
     delete window_;
     for (const QPointer<Form>& w : retired_) delete w.data();
 }
@@ -251,8 +247,8 @@ void FormInstanceBase::showMeasurements()
 {
     // Its files are named after the form: "mesures-torricelli".
     if (measurementsWindow_ == nullptr)
-        measurementsWindow_ = std::make_unique<MeasurementsWindow>(measurements_, caption_,
-                                                                   QStringLiteral("mesures-") + name_.mid(3).toLower());
+        measurementsWindow_ = std::make_unique<MeasurementsWindow>(
+            measurements_, caption_, QStringLiteral("mesures-") + name_.mid(3).toLower(), runtime_.display());
     measurementsWindow_->bringForward();
 }
 
@@ -264,12 +260,12 @@ bool FormInstanceBase::saveMeasurementsAsked()
 
 void FormInstanceBase::requestClose()
 {
-    Runtime::instance().requestClose(*this);
+    runtime_.requestClose(*this);
 }
 
 void FormInstanceBase::showStartupForm()
 {
-    Runtime::instance().showStartupForm();
+    runtime_.showStartupForm();
 }
 
 void FormInstanceBase::Unload()

@@ -11,17 +11,28 @@
 #include <vector>
 
 #include "form.h"
-#include "handlers.h"
 #include "measurements_window.h"
-#include "pacer.h"
+#include "session.h"
 
 namespace rt {
 
 class FormInstanceBase;
 
-class Runtime : public Handlers {
+// The session made concrete: the dispatcher of every handler, the forms
+// loaded, the end of the program. The program owns one; so does each test.
+class Runtime final : public Session {
 public:
-    static Runtime& instance();
+    // What a session starts with: a pupil's run asks before it ends with
+    // measurements unsaved; tests, the monkey and the soak, which keep none
+    // of a pupil's, do not. Animations are paced only where someone watches.
+    struct Options {
+        bool askBeforeEnding = true;
+        bool paced = false;
+        int slowdown = 1;
+    };
+    explicit Runtime(Options options);
+    Runtime() : Runtime(Options{}) {}
+    ~Runtime() override = default;
 
     // Runs the handler of a user action or a window-system event. One
     // handler runs at a time: what arrives while another runs (a screen
@@ -46,19 +57,17 @@ public:
     void requestClose(FormInstanceBase& form);
     // Ends the program at once: every form is unloaded and no further
     // handler runs. Inside a handler, the rest of that handler is skipped.
-    void End();
+    void End() override;
     bool ended() const { return ended_; }
     int exitCode() const { return exitCode_; }
 
     int loadedForms() const;
     std::vector<Form*> loadedWindows() const;
 
-    Pacer& pacer() { return Pacer::instance(); }
     // Shows what changed on every window, as the pacer does at each frame.
     void present();
     // Whether the program, before it ends, asks to save the measurements
-    // not yet saved; the tests, the monkey and the soak, which keep none
-    // of a pupil's, turn it off.
+    // not yet saved.
     void setAskBeforeEnding(bool ask) { askBeforeEnding_ = ask; }
     bool asksBeforeEnding() const { return askBeforeEnding_; }
     // Where run-time error messages go; by default a message box.
@@ -68,8 +77,6 @@ public:
     void remove(FormInstanceBase* form);
 
 private:
-    Runtime();
-    ~Runtime() override = default;
     struct HandlerScope;
     struct EndSignal {};
     void endProgram(int exitCode);
@@ -87,16 +94,16 @@ private:
     std::deque<std::pair<QPointer<QWidget>, std::function<void()>>> waiting_;
     std::vector<FormInstanceBase*> closeRequests_;
     std::function<void(const QString&)> reporter_;
-    bool askBeforeEnding_ = true;
+    bool askBeforeEnding_;
     bool asking_ = false;
 };
 
-// One program-wide instance of a form: its window exists from Show to
-// Unload, while the form's values (held by the typed subclass) last as long
-// as the instance.
+// One instance of a form for the session, made after it: its window exists
+// from Show to Unload, while the form's values (held by the typed subclass)
+// last as long as the instance.
 class FormInstanceBase : public FormHolder {
 public:
-    FormInstanceBase();
+    explicit FormInstanceBase(Runtime& runtime);
     virtual ~FormInstanceBase();
     FormInstanceBase(const FormInstanceBase&) = delete;
     FormInstanceBase& operator=(const FormInstanceBase&) = delete;
@@ -120,6 +127,9 @@ public:
 protected:
     virtual Form* create() = 0;
 
+protected:
+    Runtime& runtime_;
+
 private:
     Form* window_ = nullptr;
     std::vector<QPointer<Form>> retired_;  // unloaded, awaiting deletion
@@ -133,14 +143,14 @@ private:
 template <class Window, class Values = void>
 class FormInstance : public FormInstanceBase {
 public:
-    FormInstance() = default;
-    explicit FormInstance(Values values) : values_(std::move(values)) {}
+    explicit FormInstance(Runtime& runtime) : FormInstanceBase(runtime) {}
+    FormInstance(Runtime& runtime, Values values) : FormInstanceBase(runtime), values_(std::move(values)) {}
     ~FormInstance() override = default;
     Values& values() { return values_; }
     Window* window() const { return static_cast<Window*>(FormInstanceBase::window()); }
 
 protected:
-    Form* create() override { return new Window(values_); }
+    Form* create() override { return new Window(runtime_, values_); }
 
 private:
     Values values_{};
@@ -149,16 +159,11 @@ private:
 template <class Window>
 class FormInstance<Window, void> : public FormInstanceBase {
 public:
+    explicit FormInstance(Runtime& runtime) : FormInstanceBase(runtime) {}
     Window* window() const { return static_cast<Window*>(FormInstanceBase::window()); }
 
 protected:
-    Form* create() override { return new Window(); }
+    Form* create() override { return new Window(runtime_); }
 };
-
-// The runtime's statement as form code writes it.
-inline void End()
-{
-    Runtime::instance().End();
-}
 
 }  // namespace rt

@@ -4,8 +4,6 @@
 #include <QShortcut>
 #include <iterator>
 
-#include "pacer.h"
-
 namespace rt {
 
 namespace {
@@ -38,7 +36,7 @@ QString slowdownSentence(int slowdown)
     return QString::fromUtf8(kSteps[stepOf(slowdown)].sentence);
 }
 
-SlowMotion::SlowMotion(QWidget& window, Notice& notice) : notice_(notice)
+SlowMotion::SlowMotion(QWidget& window, Pacer& pacer, Notice& notice) : pacer_(pacer), notice_(notice)
 {
     QObject::connect(new QShortcut(QKeySequence(Qt::Key_F5), &window), &QShortcut::activated, &window,
                      [this] { step(); });
@@ -46,9 +44,8 @@ SlowMotion::SlowMotion(QWidget& window, Notice& notice) : notice_(notice)
 
 void SlowMotion::step()
 {
-    Pacer& pacer = Pacer::instance();
-    pacer.setSlowdown(nextSlowdown(pacer.slowdown()));
-    notice_.tell(slowdownSentence(pacer.slowdown()));
+    pacer_.setSlowdown(nextSlowdown(pacer_.slowdown()));
+    notice_.tell(slowdownSentence(pacer_.slowdown()));
 }
 
 }  // namespace rt

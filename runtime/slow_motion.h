@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include "notice.h"
+#include "pacer.h"
 
 namespace rt {
 
@@ -22,14 +23,16 @@ QString slowdownSentence(int slowdown);
 
 class SlowMotion {
 public:
-    // F5 on `window` steps the pace; `notice` shows and says the new one.
-    SlowMotion(QWidget& window, Notice& notice);
+    // F5 on `window` steps the pace of `pacer`; `notice` shows and says the
+    // new one.
+    SlowMotion(QWidget& window, Pacer& pacer, Notice& notice);
     SlowMotion(const SlowMotion&) = delete;
     SlowMotion& operator=(const SlowMotion&) = delete;
 
 private:
     void step();
 
+    Pacer& pacer_;
     Notice& notice_;
 };
 

@@ -3,7 +3,7 @@
 #include <QAccessible>
 #include <algorithm>
 
-#include "handlers.h"
+#include "session.h"
 #include "windowless.h"
 
 namespace rt {
@@ -18,8 +18,8 @@ Announcer::Announcer(QWidget& client, const QString& message) : QWidget(&client)
     QAccessible::updateAccessibility(&shown);
 }
 
-Speech::Speech(QWidget& client, QWidget& drawing, const char* description)
-    : client_(client), drawing_(drawing), description_(QString::fromUtf8(description))
+Speech::Speech(Session& session, QWidget& client, QWidget& drawing, const char* description)
+    : session_(session), client_(client), drawing_(drawing), description_(QString::fromUtf8(description))
 {
 }
 
@@ -41,13 +41,13 @@ void Speech::describeDrawing(const QString& description)
 void Speech::hear(const Label& label)
 {
     if (std::find(heard_.begin(), heard_.end(), &label) == heard_.end()) heard_.push_back(&label);
-    if (!Handlers::instance().inHandler()) speak();
+    if (!session_.inHandler()) speak();
 }
 
 void Speech::announce(const QString& sentence)
 {
     sentences_.append(sentence);
-    if (!Handlers::instance().inHandler()) speak();
+    if (!session_.inHandler()) speak();
 }
 
 void Speech::speak()

@@ -13,6 +13,7 @@
 namespace rt {
 
 class Label;
+class Session;
 
 // An object of no size that screen readers hear as a notification, one for
 // each message: a screen reader that reads it late, once the next message
@@ -33,8 +34,8 @@ private:
 class Speech {
 public:
     // `client` holds the announcers; `drawing` is the widget the drawing's
-    // description names.
-    Speech(QWidget& client, QWidget& drawing, const char* description);
+    // description names; what is said waits for `session`'s running handler.
+    Speech(Session& session, QWidget& client, QWidget& drawing, const char* description);
     Speech(const Speech&) = delete;
     Speech& operator=(const Speech&) = delete;
 
@@ -57,6 +58,7 @@ protected:
     ~Speech();
 
 private:
+    Session& session_;
     QWidget& client_;
     QWidget& drawing_;
     const QString description_;

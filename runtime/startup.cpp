@@ -14,7 +14,6 @@
 #include "accessible.h"
 #include "fonts.h"
 #include "pictures.h"
-#include "runtime.h"
 
 void ondarellInitAssets();
 
@@ -22,7 +21,8 @@ namespace rt {
 namespace {
 
 // What Qt says while it opens the display: held back, and said after all
-// only if the display opened.
+// only if the display opened. (Qt's message handler is a plain function,
+// given no context: this lives only while the application object is made.)
 std::vector<std::pair<QtMsgType, QString>>* heldMessages = nullptr;
 
 void whileOpeningTheDisplay(QtMsgType type, const QMessageLogContext&, const QString& message)
@@ -40,19 +40,20 @@ void whileOpeningTheDisplay(QtMsgType type, const QMessageLogContext&, const QSt
 
 }  // namespace
 
-bool installQtTranslations(const QLocale& locale)
+bool Application::installQtTranslations(const QLocale& locale)
 {
-    static QTranslator* installed = nullptr;
-    if (installed != nullptr) QCoreApplication::removeTranslator(installed);
-    delete installed;
-    installed = new QTranslator;
-    if (installed->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
-                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        return QCoreApplication::installTranslator(installed);
-    delete installed;
-    installed = nullptr;
+    if (qtTranslator_ != nullptr) removeTranslator(qtTranslator_.get());
+    qtTranslator_ = std::make_unique<QTranslator>();
+    if (qtTranslator_->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+                            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        return installTranslator(qtTranslator_.get());
+    qtTranslator_.reset();
     return false;
 }
+
+Application::Application(int& argc, char** argv) : QApplication(argc, argv) {}
+
+Application::~Application() = default;
 
 bool Application::notify(QObject* receiver, QEvent* event)
 {
@@ -77,7 +78,7 @@ void prepareApplication(Application& app)
 {
     // The program speaks Catalan whatever the desktop's language, and so do
     // Qt's own texts in it.
-    installQtTranslations(QLocale(QLocale::Catalan, QLocale::Spain));
+    app.installQtTranslations(QLocale(QLocale::Catalan, QLocale::Spain));
     ondarellInitAssets();
     installAccessibility();
     app.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
@@ -90,10 +91,6 @@ void prepareApplication(Application& app)
     // Every window shows the program's icon, at whatever size is asked.
     app.setWindowIcon(renderIcon(":/icon.svg"));
     app.setQuitOnLastWindowClosed(false);
-    // The runtime runs the handlers of every control from now on.
-    Runtime::instance();
-    display().windowSystemPlacesWindows =
-        QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
 }  // namespace rt

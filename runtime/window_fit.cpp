@@ -12,23 +12,9 @@
 
 namespace rt {
 
-Display& display()
-{
-    static Display display;
-    return display;
-}
-
 namespace {
 
 constexpr double kZoomSteps[] = {1, 1.25, 1.5, 2, 2.5, 3, 4};
-
-// The window manager's frame around a window, as last seen around one: a
-// window just shown has none yet.
-QMargins& knownFrame()
-{
-    static QMargins margins;
-    return margins;
-}
 
 }  // namespace
 
@@ -51,8 +37,9 @@ QSize WindowFit::clientSizeAt(double zoom)
     return clientSize(zoom);
 }
 
-WindowFit::WindowFit(QWidget& window, std::function<QSize(double)> sizeAt, std::function<void(double)> zoomed)
-    : window_(window), sizeAt_(std::move(sizeAt)), zoomed_(std::move(zoomed))
+WindowFit::WindowFit(QWidget& window, Display& display, std::function<QSize(double)> sizeAt,
+                     std::function<void(double)> zoomed)
+    : window_(window), display_(display), sizeAt_(std::move(sizeAt)), zoomed_(std::move(zoomed))
 {
     // The presentation keys; the forms' own keys are Alt and a letter.
     const auto key = [&window](QKeySequence sequence, std::function<void()> action) {
@@ -70,7 +57,7 @@ WindowFit::WindowFit(QWidget& window, std::function<QSize(double)> sizeAt, std::
 
 double WindowFit::zoomStep() const
 {
-    const Display& shown = display();
+    const Display& shown = display_;
     double zoom = kZoomSteps[shown.zoomStep];
     // A step above 100 % never makes the window larger than the screen can
     // show, frame included. A frame that a Wayland compositor draws is not
@@ -83,8 +70,8 @@ double WindowFit::zoomStep() const
         // (In double precision, where fittingZoom divides in float as the
         // client area's fit always has: the step's size, as it was.)
         const QSize room = screen->availableGeometry().size() - frame, design = sizeAt_(1);
-        zoom = std::max(1.0, std::min({zoom, room.width() / double(design.width()),
-                                       room.height() / double(design.height())}));
+        zoom = std::max(
+            1.0, std::min({zoom, room.width() / double(design.width()), room.height() / double(design.height())}));
     }
     return zoom;
 }
@@ -95,7 +82,7 @@ void WindowFit::resizeToZoomStep()
     const QSize size = zoomStepSize();
     // Where the window system places windows, a window that grew where it
     // stands could run off the screen, and cannot be moved back.
-    if (display().windowSystemPlacesWindows && window_.isVisible() &&
+    if (display_.windowSystemPlacesWindows && window_.isVisible() &&
         (size.width() > window_.width() || size.height() > window_.height()))
         showAnew(size);
     else
@@ -113,7 +100,7 @@ void WindowFit::showAnew(QSize size)
 
 void WindowFit::showAsChosen()
 {
-    if (display().fullScreen) {
+    if (display_.fullScreen) {
         if (zoomed_) zoomed_(zoomStep());
         window_.showFullScreen();
         return;
@@ -126,9 +113,9 @@ void WindowFit::showAsChosen()
 void WindowFit::keepOnScreen()
 {
     const QScreen* screen = window_.screen();
-    if (screen == nullptr || display().windowSystemPlacesWindows) return;
+    if (screen == nullptr || display_.windowSystemPlacesWindows) return;
     QRect frame = window_.frameGeometry();
-    if (frame == window_.geometry()) frame = window_.geometry().marginsAdded(knownFrame());
+    if (frame == window_.geometry()) frame = window_.geometry().marginsAdded(display_.knownFrame);
     // A form that opens at a fixed place stays whole on a small screen.
     const QPoint place = placeWithin(frame, screen->availableGeometry());
     if (place != frame.topLeft()) window_.move(place);
@@ -138,13 +125,13 @@ void WindowFit::moved()
 {
     const QRect frame = window_.frameGeometry(), inner = window_.geometry();
     if (frame != inner)
-        knownFrame() = QMargins(inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
-                                frame.bottom() - inner.bottom());
+        display_.knownFrame = QMargins(inner.left() - frame.left(), inner.top() - frame.top(),
+                                       frame.right() - inner.right(), frame.bottom() - inner.bottom());
 }
 
 void WindowFit::stepZoom(int steps)
 {
-    Display& shown = display();
+    Display& shown = display_;
     const int last = static_cast<int>(std::size(kZoomSteps)) - 1;
     shown.zoomStep = steps == 0 ? 0 : std::clamp(shown.zoomStep + steps, 0, last);
     if (zoomed_) zoomed_(zoomStep());
@@ -155,7 +142,7 @@ void WindowFit::stepZoom(int steps)
 
 void WindowFit::toggleFullScreen()
 {
-    Display& shown = display();
+    Display& shown = display_;
     shown.fullScreen = !window_.isFullScreen();
     if (shown.fullScreen) {
         window_.showFullScreen();

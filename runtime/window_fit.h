@@ -2,29 +2,16 @@
 // How large a form's window is shown and where: the zoom steps, full
 // screen, and a place wholly on the screen.
 
-#include <QMargins>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
 #include <functional>
 
+#include "session.h"
+
 class QWidget;
 
 namespace rt {
-
-// How forms are shown, as the pupil last chose: the zoom step of a new
-// window, and whether forms open full screen.
-struct Display {
-    int zoomStep = 0;
-    bool fullScreen = false;
-    // Whether the window system places the windows, and the program can
-    // neither move them nor learn where they are (Wayland, where Qt says
-    // 0,0), or the program can (X11).
-    bool windowSystemPlacesWindows = false;
-};
-
-// The program's: one choice for every window.
-Display& display();
 
 // The keys that change how large forms are shown, as a teacher finds them
 // in the menu's description and each window's help.
@@ -41,13 +28,14 @@ QPoint placeWithin(const QRect& frame, const QRect& available);
 
 // A form's window as the pupil chose it: it opens at the zoom step chosen
 // last, or full screen, and the keys (F11, Ctrl+Plus, Ctrl+Minus, Ctrl+0)
-// change that for this window and every one opened afterwards.
+// change that for this window and every one opened afterwards: `display`
+// holds the choice for every window of the session.
 class WindowFit {
 public:
     // `sizeAt` gives the window's size at a zoom (a form's client area by
     // default); `zoomed`, if any, hears of each zoom the window is shown at.
-    explicit WindowFit(QWidget& window, std::function<QSize(double zoom)> sizeAt = clientSizeAt,
-                       std::function<void(double zoom)> zoomed = {});
+    WindowFit(QWidget& window, Display& display, std::function<QSize(double zoom)> sizeAt = clientSizeAt,
+              std::function<void(double zoom)> zoomed = {});
     WindowFit(const WindowFit&) = delete;
     WindowFit& operator=(const WindowFit&) = delete;
 
@@ -69,6 +57,7 @@ private:
     void keepOnScreen();
 
     QWidget& window_;
+    Display& display_;
     std::function<QSize(double)> sizeAt_;
     std::function<void(double)> zoomed_;
 };

@@ -69,7 +69,6 @@ public:
     // Whether a step is a whole number of the units shown (a metre, not a
     // tenth of a kilogram per cubic decimetre).
     bool wholeSteps() const;
-    void link() override;
     // An assistive technology's value: shown at once, its Change handler
     // run once the tool has its answer.
     void moveFromOutside(int value);
@@ -83,8 +82,7 @@ private:
     std::function<void()> change_;
     bool settingValue_ = false;
     int shown_;  // the value before the last change
-    const char* valueLabelName_;
-    const Label* valueLabel_ = nullptr;
+    const Label* valueLabel_;
     double shownStep_;
 };
 

@@ -10,7 +10,7 @@ namespace rt {
 
 // ---- PictureBox ------------------------------------------------------------
 
-class PictureBox::View : public QFrame {
+class PictureBox::View : public QFrame, public ControlView {
 public:
     explicit View(const char* picture) : picture_(picture) {}
 
@@ -46,7 +46,7 @@ PictureBox::PictureBox(Container& container, const PictureBoxProps& props)
 
 // An etched border whose top line runs through the middle of the caption,
 // with the frame's own background behind both.
-class FrameView : public QGroupBox {
+class FrameView : public QGroupBox, public ControlView {
 public:
     explicit FrameView(const char* caption) : QGroupBox(QString::fromUtf8(caption)) {}
 

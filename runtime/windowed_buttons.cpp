@@ -7,8 +7,8 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
-#include "handlers.h"
 #include "qt_colors.h"
+#include "session.h"
 
 namespace rt {
 
@@ -29,7 +29,7 @@ void paintBackground(QWidget& view, Color color, Color fallback)
 
 // ---- Button ----------------------------------------------------------------
 
-class Button::View : public QPushButton {
+class Button::View : public QPushButton, public ControlView {
 public:
     explicit View(const char* caption) : QPushButton(QString::fromUtf8(caption)) {}
 
@@ -69,7 +69,7 @@ Button::Button(Container& container, const ButtonProps& props)
 
 void Button::clicked()
 {
-    if (click_) Handlers::instance().dispatch(&widget(), click_);
+    if (click_) host().session().dispatch(&widget(), click_);
 }
 
 bool Button::Enabled() const
@@ -99,14 +99,14 @@ void Button::makeCancelButton()
 
 void Button::pressFromOutside()
 {
-    Handlers::instance().dispatchLater(&widget(), [this] {
+    host().session().dispatchLater(&widget(), [this] {
         if (Enabled() && Visible() && click_) click_();
     });
 }
 
 void OptionButton::chooseFromOutside()
 {
-    Handlers::instance().dispatchLater(&widget(), [this] { choose(); });
+    host().session().dispatchLater(&widget(), [this] { choose(); });
 }
 
 // ---- OptionButton ----------------------------------------------------------
@@ -123,11 +123,12 @@ ControlProps named(const OptionButtonProps& props, const std::string& name)
 }  // namespace
 
 OptionButton::OptionButton(Container& container, const std::string& name, const OptionButtonProps& props)
-    : Control(container, named(props, name), new QRadioButton(QString::fromUtf8(props.caption)), Kind::Windowed)
+    : Control(container, named(props, name), new PlainView<QRadioButton>(QString::fromUtf8(props.caption)),
+              Kind::Windowed)
 {
     detail::paintBackground(widget(), props.backColor, container.backColor());
     QObject::connect(&button(), &QRadioButton::clicked, [this] {
-        if (click_) Handlers::instance().dispatch(&widget(), click_);
+        if (click_) host().session().dispatch(&widget(), click_);
     });
 }
 

@@ -9,7 +9,7 @@
 #include <optional>
 
 #include "errors.h"
-#include "handlers.h"
+#include "session.h"
 #include "windowless.h"
 
 namespace rt {
@@ -59,15 +59,15 @@ int keyCode(int qtKey)
 // before again, and takes the new one through the runtime, after the
 // handler and in turn with all else that arrived meanwhile.
 template <class T>
-bool waitsForHandler(QWidget& view, const T& before, const T& now, const std::function<void(const T&)>& show,
-                     std::function<void(const T&)> take)
+bool waitsForHandler(Session& session, QWidget& view, const T& before, const T& now,
+                     const std::function<void(const T&)>& show, std::function<void(const T&)> take)
 {
-    if (!Handlers::instance().busy()) return false;
+    if (!session.busy()) return false;
     {
         const QSignalBlocker block(view);
         show(before);
     }
-    Handlers::instance().dispatch(&view, [take = std::move(take), now] { take(now); });
+    session.dispatch(&view, [take = std::move(take), now] { take(now); });
     return true;
 }
 
@@ -79,7 +79,7 @@ namespace {
 
 // Up and PageUp go towards Min as Left does, Down and PageDown towards Max
 // as Right does: a horizontal bar's keys in every form.
-class ScrollBarView : public QScrollBar {
+class ScrollBarView : public QScrollBar, public ControlView {
 public:
     ScrollBarView() : QScrollBar(Qt::Horizontal) {}
 
@@ -105,7 +105,7 @@ protected:
 
 HScrollBar::HScrollBar(Container& container, const ScrollBarProps& props)
     : Control(container, common(props), new ScrollBarView, Kind::Windowed),
-      valueLabelName_(props.valueLabel),
+      valueLabel_(props.valueLabel),
       shownStep_(props.shownStep)
 {
     QScrollBar& b = bar();
@@ -126,15 +126,16 @@ HScrollBar::HScrollBar(Container& container, const ScrollBarProps& props)
 void HScrollBar::movedFromOutside(bool byAssistiveTool)
 {
     if (waitsForHandler<int>(
-            widget(), shown_, Value(), [this](int v) { bar().setValue(v); }, [this](int v) { setValue(v); }))
+            host().session(), widget(), shown_, Value(), [this](int v) { bar().setValue(v); },
+            [this](int v) { setValue(v); }))
         return;
     shown_ = Value();
     if (!change_) {
         nameChanged(widget());
     } else if (byAssistiveTool) {
-        Handlers::instance().dispatchLater(&widget(), [this] { runChange(); });
+        host().session().dispatchLater(&widget(), [this] { runChange(); });
     } else {
-        Handlers::instance().dispatch(&widget(), [this] {
+        host().session().dispatch(&widget(), [this] {
             runChange();
             // A screen reader says the new value of a bar whose steps are
             // whole (accessible.cpp); of another, its value label is said.
@@ -161,11 +162,6 @@ void HScrollBar::runChange()
     if (change_) change_();
     // The bar's name carries its value label.
     nameChanged(widget());
-}
-
-void HScrollBar::link()
-{
-    if (valueLabelName_ != nullptr) valueLabel_ = &host().control<Label>(valueLabelName_);
 }
 
 QScrollBar& HScrollBar::bar() const
@@ -202,7 +198,7 @@ void HScrollBar::setValue(int value)
 
 // ---- TextBox ---------------------------------------------------------------
 
-class TextBox::View : public QLineEdit {
+class TextBox::View : public QLineEdit, public ControlView {
 public:
     explicit View(TextBox& box) : box_(box) {}
 
@@ -211,7 +207,7 @@ protected:
     {
         if (box_.keyDown_) {
             const int code = keyCode(event->key()), shift = shiftState(event->modifiers());
-            Handlers::instance().dispatch(this, [this, code, shift] { box_.keyDown_(code, shift); });
+            box_.host().session().dispatch(this, [this, code, shift] { box_.keyDown_(code, shift); });
         }
         QLineEdit::keyPressEvent(event);
     }
@@ -219,14 +215,15 @@ protected:
     {
         QLineEdit::mouseReleaseEvent(event);
         if (box_.click_ && rect().contains(event->position().toPoint()))
-            Handlers::instance().dispatch(this, box_.click_);
+            box_.host().session().dispatch(this, box_.click_);
     }
 
 private:
     TextBox& box_;
 };
 
-TextBox::TextBox(Container& container, const TextBoxProps& props) : Control(container, common(props), new View(*this), Kind::Windowed)
+TextBox::TextBox(Container& container, const TextBoxProps& props)
+    : Control(container, common(props), new View(*this), Kind::Windowed)
 {
     auto& view = static_cast<View&>(widget());
     view.setText(QString::fromUtf8(props.caption));
@@ -240,7 +237,8 @@ TextBox::TextBox(Container& container, const TextBoxProps& props) : Control(cont
 void TextBox::editedFromOutside()
 {
     if (waitsForHandler<QString>(
-            widget(), shown_, Text(), [this](const QString& t) { static_cast<QLineEdit&>(widget()).setText(t); },
+            host().session(), widget(), shown_, Text(),
+            [this](const QString& t) { static_cast<QLineEdit&>(widget()).setText(t); },
             [this](const QString& t) { setText(t); }))
         return;
     shown_ = Text();

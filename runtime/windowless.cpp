@@ -16,21 +16,17 @@ namespace rt {
 namespace {
 
 // The widget that paints a windowless control.
-class WindowlessView : public QWidget {
+class WindowlessView : public QWidget, public ControlView {
 public:
-    WindowlessView(Control& control, bool passClicks) : control_(control)
+    explicit WindowlessView(bool passClicks)
     {
         if (passClicks) setAttribute(Qt::WA_TransparentForMouseEvents);
     }
-    Control& control() const { return control_; }
 
 protected:
     // A label or an image keeps its clicks: they never reach the form.
     void mousePressEvent(QMouseEvent* event) override { event->accept(); }
     void mouseReleaseEvent(QMouseEvent* event) override { event->accept(); }
-
-private:
-    Control& control_;
 };
 
 Color orDefault(Color color, Color fallback)
@@ -44,7 +40,7 @@ Color orDefault(Color color, Color fallback)
 
 class Label::View : public WindowlessView {
 public:
-    explicit View(Label& label) : WindowlessView(label, false), label_(label) {}
+    explicit View(Label& label) : WindowlessView(false), label_(label) {}
 
 protected:
     void paintEvent(QPaintEvent*) override
@@ -80,8 +76,8 @@ Label::Label(Container& container, const LabelProps& props)
     : Control(container, common(props), new View(*this), Kind::Windowless),
       caption_(QString::fromUtf8(props.caption)),
       designCaption_(caption_),
-      captionName_(props.captionLabel),
-      unitName_(props.unitLabel),
+      captionLabel_(props.captionLabel),
+      unitLabel_(props.unitLabel),
       announced_(props.announced || props.captionLabel != nullptr),
       backColor_(orDefault(props.backColor, sys::ButtonFace)),
       foreColor_(orDefault(props.foreColor, sys::WindowText)),
@@ -165,14 +161,8 @@ void Label::setCaption(const QString& caption)
 
 void Label::link()
 {
-    const auto find = [this](const char* name) -> Label* {
-        if (name == nullptr) return nullptr;
-        Label& label = host().control<Label>(name);
-        label.labelFor_ = this;
-        return &label;
-    };
-    captionLabel_ = find(captionName_);
-    unitLabel_ = find(unitName_);
+    for (Label* label : {captionLabel_, unitLabel_})
+        if (label != nullptr) label->labelFor_ = this;
 }
 
 QString Label::accessibleText() const
@@ -199,7 +189,7 @@ QString Label::accessibleText() const
 
 class Shape::View : public WindowlessView {
 public:
-    explicit View(Shape& shape) : WindowlessView(shape, true), shape_(shape) {}
+    explicit View(Shape& shape) : WindowlessView(true), shape_(shape) {}
 
 protected:
     void paintEvent(QPaintEvent*) override
@@ -258,7 +248,7 @@ QRect Shape::viewRect(float left, float top, float width, float height, double z
 
 class LineControl::View : public WindowlessView {
 public:
-    explicit View(LineControl& line) : WindowlessView(line, true), line_(line) {}
+    explicit View(LineControl& line) : WindowlessView(true), line_(line) {}
 
 protected:
     void paintEvent(QPaintEvent*) override
@@ -314,10 +304,10 @@ QRect LineControl::viewRect(float left, float top, float width, float height, do
 
 class Image::View : public WindowlessView {
 public:
-    View(Image& image, const char* picture) : WindowlessView(image, false), picture_(picture) {}
+    explicit View(const char* picture) : WindowlessView(false), picture_(picture) {}
 
 protected:
-    void paintEvent(QPaintEvent*) override { pixmap_.paint(*this, picture_, control().host().zoom(), QPoint(0, 0)); }
+    void paintEvent(QPaintEvent*) override { pixmap_.paint(*this, picture_, control()->host().zoom(), QPoint(0, 0)); }
 
 private:
     const char* picture_;
@@ -325,7 +315,7 @@ private:
 };
 
 Image::Image(Container& container, const ImageProps& props)
-    : Control(container, common(props), new View(*this, props.picture), Kind::Windowless),
+    : Control(container, common(props), new View(props.picture), Kind::Windowless),
       description_(QString::fromUtf8(props.description != nullptr ? props.description : props.name))
 {
 }

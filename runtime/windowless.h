@@ -53,10 +53,8 @@ private:
     friend class View;
     QString caption_;
     const QString designCaption_;
-    const char* captionName_;
-    const char* unitName_;
-    Label* captionLabel_ = nullptr;
-    Label* unitLabel_ = nullptr;
+    Label* captionLabel_;
+    Label* unitLabel_;
     const Label* labelFor_ = nullptr;
     bool announced_;
     Color backColor_, foreColor_;

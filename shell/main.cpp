@@ -8,8 +8,7 @@ int main(int argc, char* argv[])
     const auto app = rt::startApplication(argc, argv);
     QApplication::setApplicationVersion(QStringLiteral(ONDARELL_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("cat.ondarell.Ondarell"));
-    rt::Runtime::instance().pacer().setEnabled(true);
-    shell::Program program;
+    shell::Program program({.paced = true});
     program.start();
     return app->exec();
 }

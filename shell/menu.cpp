@@ -6,13 +6,13 @@ namespace shell {
 
 using namespace rt;
 
-frmOndarell::frmOndarell(MenuLinks& links)
-    : Form({.name = "frmOndarell",
-            .caption = "Ondarell",
-            .description = "Cinc simuladors de mecànica de fluids: el principi d'Arquímedes, el teorema de "
-                           "Torricelli, l'equació de continuïtat, el principi de Pascal i el tub de Venturi.",
-            .backColor = kMenuBack,
-            .icon = ":/icon.svg"}),
+frmOndarell::frmOndarell(rt::Session& session, MenuLinks& links)
+    : Form(session, {.name = "frmOndarell",
+                     .caption = "Ondarell",
+                     .description = "Cinc simuladors de mecànica de fluids: el principi d'Arquímedes, el teorema de "
+                                    "Torricelli, l'equació de continuïtat, el principi de Pascal i el tub de Venturi.",
+                     .backColor = kMenuBack,
+                     .icon = ":/icon.svg"}),
       links_(links)
 {
     const auto rows = simulators();

@@ -21,10 +21,10 @@ inline constexpr const char* kCredit = "Simuladors d´Ondarell     Equip Ondarel
 
 class frmOndarell : public rt::Form {
 public:
-    explicit frmOndarell(MenuLinks& links);
+    frmOndarell(rt::Session& session, MenuLinks& links);
 
 private:
-    void cmdSortir_Click() { rt::End(); }
+    void cmdSortir_Click() { End(); }
     // A simulator's button (cmdArquímedes_Click, ...): the menu is gone
     // before the simulator shows.
     void open(rt::FormInstanceBase* simulator);

@@ -6,10 +6,10 @@ namespace shell {
 
 namespace {
 
-std::vector<std::unique_ptr<rt::FormInstanceBase>> instances()
+std::vector<std::unique_ptr<rt::FormInstanceBase>> instances(rt::Runtime& runtime)
 {
     std::vector<std::unique_ptr<rt::FormInstanceBase>> made;
-    for (const Simulator& s : simulators()) made.push_back(s.makeInstance());
+    for (const Simulator& s : simulators()) made.push_back(s.makeInstance(runtime));
     return made;
 }
 
@@ -22,6 +22,9 @@ MenuLinks links(const std::vector<std::unique_ptr<rt::FormInstanceBase>>& simula
 
 }  // namespace
 
-Program::Program() : simulators_(instances()), menu(links(simulators_)) {}
+Program::Program(rt::Runtime::Options options)
+    : runtime_(options), simulators_(instances(runtime_)), menu(runtime_, links(simulators_))
+{
+}
 
 }  // namespace shell

@@ -1,6 +1,6 @@
 #pragma once
-// The program: one instance of each form for the whole run, the
-// simulators' in the order of their table.
+// The program: its session, and one instance of each form for the whole
+// run, the simulators' in the order of their table.
 
 #include <memory>
 #include <stdexcept>
@@ -13,9 +13,10 @@ namespace shell {
 
 class Program {
 public:
-    Program();
+    explicit Program(rt::Runtime::Options options = {});
     // Shows the menu; the runtime ends the program.
-    void start() { rt::Runtime::instance().start(menu); }
+    void start() { runtime_.start(menu); }
+    rt::Runtime& session() { return runtime_; }
 
     // The simulator of a row of the table.
     rt::FormInstanceBase& simulator(size_t row) { return *simulators_.at(row); }
@@ -30,6 +31,8 @@ public:
     }
 
 private:
+    // Made first and gone last: every form instance is the session's.
+    rt::Runtime runtime_;
     std::vector<std::unique_ptr<rt::FormInstanceBase>> simulators_;
 
 public:

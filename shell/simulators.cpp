@@ -11,9 +11,9 @@ namespace shell {
 namespace {
 
 template <class Instance>
-std::unique_ptr<rt::FormInstanceBase> make()
+std::unique_ptr<rt::FormInstanceBase> make(rt::Runtime& runtime)
 {
-    return std::make_unique<Instance>();
+    return std::make_unique<Instance>(runtime);
 }
 
 // clang-format off

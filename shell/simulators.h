@@ -14,7 +14,7 @@ namespace shell {
 
 struct Simulator {
     rt::ButtonProps button;  // designer name, caption with its access key, place
-    std::unique_ptr<rt::FormInstanceBase> (*makeInstance)();
+    std::unique_ptr<rt::FormInstanceBase> (*makeInstance)(rt::Runtime& runtime);
 };
 
 std::span<const Simulator> simulators();

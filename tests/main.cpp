@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 #include <QApplication>
 
-#include "runtime/pacer.h"
-#include "runtime/runtime.h"
 #include "runtime/startup.h"
 
 int main(int argc, char** argv)
@@ -16,10 +14,6 @@ int main(int argc, char** argv)
     ::testing::InitGoogleTest(&argc, argv);
     rt::Application app(argc, argv);
     rt::prepareApplication(app);
-    // Nothing measured here is a pupil's: ending never asks to save it.
-    rt::Runtime::instance().setAskBeforeEnding(false);
-    // The pacing tests run again with every animation slowed down.
-    if (const int slowdown = qEnvironmentVariableIntValue("ONDARELL_TEST_SLOWDOWN"); slowdown > 1)
-        rt::Pacer::instance().setSlowdown(slowdown);
+    // Each test builds its own session (test::sessionOptions).
     return RUN_ALL_TESTS();
 }

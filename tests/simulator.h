@@ -22,15 +22,16 @@ template <class Instance>
 struct SimulatorTest : ::testing::Test {
     using Window = std::remove_pointer_t<decltype(std::declval<Instance&>().window())>;
 
-    shell::Program program;
+    shell::Program program{sessionOptions()};
     Window* form = nullptr;
     std::vector<rt::DrawCall> calls;
 
     void SetUp() override
     {
-        rt::Runtime::instance().start(program.menu);
+        program.start();
         open();
     }
+    rt::Runtime& session() { return program.session(); }
     // Its button on the menu, found through the simulators' table.
     const char* menuButton()
     {

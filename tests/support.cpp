@@ -60,7 +60,7 @@ void sendKey(QEvent::Type type, int key, Qt::KeyboardModifiers modifiers, unsign
     // On Wayland keys go to the window the compositor gave the keyboard:
     // none for a moment when one window goes and another comes, and Qt
     // repeats a held key only on the window it was pressed on.
-    if (window == nullptr && rt::display().windowSystemPlacesWindows) return;
+    if (window == nullptr && onWayland()) return;
     ASSERT_NE(window, nullptr);
     QWindowSystemInterface::handleKeyEvent<QWindowSystemInterface::SynchronousDelivery>(window, time, type, key,
                                                                                         modifiers, text, autoRepeat);
@@ -76,7 +76,7 @@ void holdKey(int key, Qt::KeyboardModifiers modifiers, int repeats)
     QTest::qWait(150);  // the repeat delay, in which an access key's click (100 ms on) lands
     clock += 500;
     // Wayland's repeats, made by Qt itself, carry the mark.
-    const bool marked = rt::display().windowSystemPlacesWindows;
+    const bool marked = onWayland();
     for (int i = 0; i < repeats; ++i, clock += 33) {
         sendKey(QEvent::KeyRelease, key, modifiers, clock, marked);
         sendKey(QEvent::KeyPress, key, modifiers, clock, marked);
@@ -188,14 +188,13 @@ void expectLooks(const rt::Form& form, std::initializer_list<Look> table)
     }
 }
 
-void expectPace(const char* animation, std::chrono::nanoseconds elapsed, double nominal)
+void expectPace(const char* animation, std::chrono::nanoseconds elapsed, double nominal, int slowdown)
 {
     const double seconds = std::chrono::duration<double>(elapsed).count();
     ::testing::Test::RecordProperty(animation, QString::number(seconds).toStdString());
-    nominal *= rt::Runtime::instance().pacer().slowdown();
+    nominal *= slowdown;
     EXPECT_NEAR(seconds, nominal, nominal * 0.025)
-        << animation << " at pixel ratio " << qApp->devicePixelRatio() << ", slowed down "
-        << rt::Runtime::instance().pacer().slowdown() << " times";
+        << animation << " at pixel ratio " << qApp->devicePixelRatio() << ", slowed down " << slowdown << " times";
 }
 
 void expectLabelsReadable(rt::Form& form)
@@ -221,23 +220,18 @@ void expectLabelsReadable(rt::Form& form)
     }
 }
 
-PacedWithoutWaiting::PacedWithoutWaiting(std::function<void()> onFrame)
+PacedWithoutWaiting::PacedWithoutWaiting(rt::Session& session, std::function<void()> onFrame) : pacer_(session.pacer())
 {
-    rt::Pacer& pacer = rt::Runtime::instance().pacer();
-    pacer.setClock([this] { return now_; }, [this](std::chrono::nanoseconds t) { now_ = std::max(now_, t); });
-    pacer.setPresenter([onFrame = std::move(onFrame)] {
-        if (onFrame) onFrame();
-        rt::Runtime::instance().present();
-    });
-    pacer.setEnabled(true);
+    pacer_.setClock([this] { return now_; }, [this](std::chrono::nanoseconds t) { now_ = std::max(now_, t); });
+    pacer_.setOnFrame(std::move(onFrame));
+    pacer_.setEnabled(true);
 }
 
 PacedWithoutWaiting::~PacedWithoutWaiting()
 {
-    rt::Pacer& pacer = rt::Runtime::instance().pacer();
-    pacer.setEnabled(false);
-    pacer.setClock(nullptr, nullptr);
-    pacer.setPresenter([] { rt::Runtime::instance().present(); });
+    pacer_.setEnabled(false);
+    pacer_.setClock(nullptr, nullptr);
+    pacer_.setOnFrame(nullptr);
 }
 
 QColor color(rt::Color c)
@@ -245,14 +239,19 @@ QColor color(rt::Color c)
     return rt::toQColor(c);
 }
 
-ErrorLog::ErrorLog()
+ErrorLog::ErrorLog(rt::Runtime& runtime)
 {
-    rt::Runtime::instance().setErrorReporter([this](const QString& m) { messages.push_back(m); });
+    runtime.setErrorReporter([this](const QString& m) { messages.push_back(m); });
 }
 
-ErrorLog::~ErrorLog()
+rt::Runtime::Options sessionOptions()
 {
-    rt::Runtime::instance().setErrorReporter([](const QString& m) { QMessageBox::critical(nullptr, "Ondarell", m); });
+    return {.askBeforeEnding = false, .slowdown = std::max(1, qEnvironmentVariableIntValue("ONDARELL_TEST_SLOWDOWN"))};
+}
+
+bool onWayland()
+{
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
 }  // namespace test

@@ -13,9 +13,9 @@
 #include <string>
 #include <vector>
 
+#include "pupil.h"
 #include "runtime/colors.h"
 #include "runtime/form.h"
-#include "pupil.h"
 #include "runtime/runtime.h"
 
 // A text in a failure's message, as text.
@@ -104,7 +104,7 @@ void expectLooks(const rt::Form& form, std::initializer_list<Look> table);
 // The virtual time an animation took, which must be its own whatever the
 // screen's pixel ratio: within 2.5 % of `nominal` seconds, so that any two
 // ratios stay within 5 % of each other. Slowed down, as many times longer.
-void expectPace(const char* animation, std::chrono::nanoseconds elapsed, double nominal);
+void expectPace(const char* animation, std::chrono::nanoseconds elapsed, double nominal, int slowdown);
 
 // Every label of the form whose box holds one line shows its whole caption
 // on screen: on that line, all of it inside the box (a number that wraps
@@ -113,24 +113,34 @@ void expectLabelsReadable(rt::Form& form);
 
 // Pacing on, with a clock that never waits: the runtime presents the
 // windows at each frame of virtual time, `onFrame` (if any) seeing every
-// frame first. Everything is put back when it goes.
+// frame first. Pacing is off again, on the real clock, when it goes.
 class PacedWithoutWaiting {
 public:
-    explicit PacedWithoutWaiting(std::function<void()> onFrame = {});
+    explicit PacedWithoutWaiting(rt::Session& session, std::function<void()> onFrame = {});
     ~PacedWithoutWaiting();
     PacedWithoutWaiting(const PacedWithoutWaiting&) = delete;
     PacedWithoutWaiting& operator=(const PacedWithoutWaiting&) = delete;
 
 private:
+    rt::Pacer& pacer_;
     std::chrono::nanoseconds now_{0};
 };
 
-// Records run-time error messages instead of showing a message box.
+// Records a session's run-time error messages instead of showing a message
+// box; made after the session, so gone before it.
 class ErrorLog {
 public:
-    ErrorLog();
-    ~ErrorLog();
+    explicit ErrorLog(rt::Runtime& runtime);
     std::vector<QString> messages;
 };
+
+// What every test's session starts with: ending never asks to save the
+// measurements, none being a pupil's; and the pacing entries' slowdown
+// (ONDARELL_TEST_SLOWDOWN), for every animation.
+rt::Runtime::Options sessionOptions();
+
+// Whether the window system places the windows and gives the keyboard
+// (Wayland), so that a test must wait for it.
+bool onWayland();
 
 }  // namespace test

@@ -40,4 +40,25 @@ Results results(float liquidTwips, float holeTwips);
 // hole while the surface stands at drawing height y (negative upwards).
 float jetReach(float k, float y, float holeTwips);
 
+// The filling, a row of liquid for each drawing height from the surface
+// down to the ground, one twip apart: `row(y)`.
+template <class Row>
+void fillingRows(float liquidTwips, Row&& row)
+{
+    for (float y = -liquidTwips; y <= 0; y += 1) row(y);
+}
+
+// The emptying, the surface lowered from the liquid's height to the hole's
+// one twip at a time: `level(y)` at each height y, then `jetPoint(reach,
+// height)` for each point of the jet that leaves the hole then, every 100
+// twips of its fall, its reach in metres.
+template <class Level, class JetPoint>
+void emptyingSteps(float liquidTwips, float holeTwips, Level&& level, JetPoint&& jetPoint)
+{
+    for (float y = -liquidTwips; y <= -holeTwips; y += 1) {
+        level(y);
+        for (float k = 0; k <= holeTwips; k += 100) jetPoint(jetReach(k, y, holeTwips), k - holeTwips);
+    }
+}
+
 }  // namespace torricelli

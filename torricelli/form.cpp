@@ -28,7 +28,10 @@ constexpr MeasureLaw kLaw{
     .yAxis = "v (m/s)",
     .yHeard = "velocitat de sortida, en metres per segon",
     .curve = "v és igual a l'arrel quadrada de 2 per g per la diferència d'altures",
-    .points = [](const std::vector<double>& r) { return std::vector<QPointF>{{r[0] - r[1], r[2]}}; },
+    .points =
+        [](const std::vector<double>& r) {
+            return std::vector<QPointF>{{r[0] - r[1], r[2]}};
+        },
     .at = [](double x, const std::vector<double>&) { return std::sqrt(2 * 9.8 * std::max(0.0, x)); },
     .same = {},
 };
@@ -41,8 +44,9 @@ QString metres(float twips)
 
 }  // namespace
 
-frmTorricelli::frmTorricelli(Values& values)
-    : Form({.name = "frmTorricelli",
+frmTorricelli::frmTorricelli(rt::Session& session, Values& values)
+    : Form(session,
+           {.name = "frmTorricelli",
             .caption = "Teorema de Torricelli",
             .description = "Un dipòsit s'omple de líquid fins a l'altura que escriviu i es buida per un forat "
                            "situat a l'altura que indiqueu; es calculen la velocitat de sortida, la distància a què "
@@ -119,7 +123,7 @@ constexpr rt::Pace kFilling = rt::Pacer::kDefaultPace.times(1);
 // twip a row. The ground is at y 0, heights upwards are negative.
 void frmTorricelli::OmplirRecipient()
 {
-    const AnimationPace pace(kFilling);
+    const AnimationPace pace(pacer(), kFilling);
     float& L = values_.AlturaLíquid;
     lblAvis.setCaption("");
     imgDipositInicial.setVisible(false);
@@ -134,7 +138,7 @@ void frmTorricelli::OmplirRecipient()
     setDrawWidth(3);
     Line(600, 0, 600, -L - 200, kBlack);
     Line(2640, 0, 2640, -L - 200, kBlack);
-    for (float y = -L; y <= 0; y += 1) Line(640, y, 2600, y, kGreen);
+    fillingRows(L, [&](float y) { Line(640, y, 2600, y, kGreen); });
     const QString filled =
         L > 0 ? QStringLiteral("Dipòsit ple fins a %1 m").arg(metres(L)) : QStringLiteral("Dipòsit buit");
     describeDrawing(filled);
@@ -148,7 +152,7 @@ constexpr rt::Pace kEmptying = rt::Pacer::kDefaultPace.times(1);
 // time, drawing for every level the jet that leaves the hole.
 void frmTorricelli::BuidarRecipient()
 {
-    const AnimationPace pace(kEmptying);
+    const AnimationPace pace(pacer(), kEmptying);
     float& L = values_.AlturaLíquid;
     float& H = values_.AlturaForat;
     imgDipositInicial.setVisible(false);
@@ -170,17 +174,18 @@ void frmTorricelli::BuidarRecipient()
                 shortNumber(r.distance), shortNumber(r.time)});
     }
 
-    for (float y = -L; y <= -H; y += 1) {
-        Line(640, y, 2610, y, kWhite);
-        setCurrentX(2640);
-        setCurrentY(-H);
-        setDrawWidth(2);
-        for (float k = 0; k <= H; k += 100) {
-            const float s = jetReach(k, y, H);
-            LineTo(2640 + 500 * s, k - H, kGreen);
-            LineTo(2630 + 500 * s, k - H, kWhite);
-        }
-    }
+    emptyingSteps(
+        L, H,
+        [&](float y) {
+            Line(640, y, 2610, y, kWhite);
+            setCurrentX(2640);
+            setCurrentY(-H);
+            setDrawWidth(2);
+        },
+        [&](float s, float height) {
+            LineTo(2640 + 500 * s, height, kGreen);
+            LineTo(2630 + 500 * s, height, kWhite);
+        });
     // A refused hole empties nothing: the warning is all there is to say,
     // and the tank is drawn as it was.
     if (refused) return;

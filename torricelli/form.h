@@ -22,7 +22,7 @@ inline constexpr rt::Color kWhite = rt::RGB(255, 255, 255);
 
 class frmTorricelli : public rt::Form {
 public:
-    explicit frmTorricelli(Values& values);
+    frmTorricelli(rt::Session& session, Values& values);
 
 private:
     void txtAlturaLíquid_KeyDown(int KeyCode, int Shift);
@@ -48,9 +48,9 @@ private:
     rt::LineControl Line1{*this, {.name = "Line1", .x1 = 600, .y1 = 8040, .x2 = 9720, .y2 = 8040, .borderWidth = 3}};
     rt::Label lblTítolEquacions{*this, {.name = "lblTítolEquacions", .caption = "EQUACIONS EMPRADES", .left = 7440, .top = 4560, .width = 3135, .height = 375, .tabIndex = 18, .backColor = rt::sys::TitleBarText, .foreColor = rt::RGB(255, 0, 0), .font = {"Arial", 12, true}}};
     rt::Label lblDistància{*this, {.name = "lblDistància", .caption = "", .left = 3480, .top = 8160, .width = 2175, .height = 375, .tabIndex = 17, .backColor = rt::sys::HighlightText, .font = {"MS Sans Serif", 8.25f}, .accessibleName = "Distància des de la paret fins on el raig toca a terra"}};
-    rt::Label lblRespostaTempsTranscorregut{*this, {.name = "lblRespostaTempsTranscorregut", .caption = "", .left = 8880, .top = 3600, .width = 1335, .height = 375, .tabIndex = 16, .backColor = rt::sys::HighlightText, .foreColor = rt::RGB(0, 0, 255), .font = {"MS Sans Serif", 8.25f}, .border = true, .captionLabel = "lblTempsTranscorregut"}};
-    rt::Label lblRespostaEspaiRecorregut{*this, {.name = "lblRespostaEspaiRecorregut", .caption = "", .left = 8880, .top = 3000, .width = 1335, .height = 375, .tabIndex = 15, .backColor = rt::sys::HighlightText, .foreColor = rt::RGB(0, 0, 255), .font = {"MS Sans Serif", 8.25f}, .border = true, .captionLabel = "lblEspaiRecorregut"}};
-    rt::Label lblRespostaVelocitat{*this, {.name = "lblRespostaVelocitat", .caption = "", .left = 8880, .top = 2400, .width = 1335, .height = 375, .tabIndex = 14, .backColor = rt::sys::HighlightText, .foreColor = rt::RGB(0, 0, 255), .font = {"MS Sans Serif", 8.25f}, .border = true, .captionLabel = "lblVelocitat"}};
+    rt::Label lblRespostaTempsTranscorregut{*this, {.name = "lblRespostaTempsTranscorregut", .caption = "", .left = 8880, .top = 3600, .width = 1335, .height = 375, .tabIndex = 16, .backColor = rt::sys::HighlightText, .foreColor = rt::RGB(0, 0, 255), .font = {"MS Sans Serif", 8.25f}, .border = true, .captionLabel = &lblTempsTranscorregut}};
+    rt::Label lblRespostaEspaiRecorregut{*this, {.name = "lblRespostaEspaiRecorregut", .caption = "", .left = 8880, .top = 3000, .width = 1335, .height = 375, .tabIndex = 15, .backColor = rt::sys::HighlightText, .foreColor = rt::RGB(0, 0, 255), .font = {"MS Sans Serif", 8.25f}, .border = true, .captionLabel = &lblEspaiRecorregut}};
+    rt::Label lblRespostaVelocitat{*this, {.name = "lblRespostaVelocitat", .caption = "", .left = 8880, .top = 2400, .width = 1335, .height = 375, .tabIndex = 14, .backColor = rt::sys::HighlightText, .foreColor = rt::RGB(0, 0, 255), .font = {"MS Sans Serif", 8.25f}, .border = true, .captionLabel = &lblVelocitat}};
     rt::Label lblAvis{*this, {.name = "lblAvis", .caption = "", .left = 240, .top = 1560, .width = 5895, .height = 615, .tabIndex = 13, .backColor = rt::sys::TitleBarText, .foreColor = rt::RGB(255, 0, 0), .announced = true}};
     rt::Label lblExplicacioInicial{*this, {.name = "lblExplicacioInicial", .caption = "L'equació de Torricelli ens diu que la sortida de líquid d'un dipòsit per un forat de petites dimensions, és la mateixa que tindria una partícula de fluid en caure lliurement des de la superfície de líquid al centre del forat. En aquesta simulació l'altura màxima de càlcul és de 10 m.", .left = 4680, .top = 240, .width = 6975, .height = 615, .tabIndex = 12, .font = {"MS Sans Serif", 8.25f}}};
     rt::Label lblTempsTranscorregut{*this, {.name = "lblTempsTranscorregut", .caption = "Temps transcorregut en caure el raig des de que surt del dipòsit:", .left = 3840, .top = 3600, .width = 4815, .height = 255, .tabIndex = 9, .backColor = rt::sys::TitleBarText, .font = {"MS Sans Serif", 8.25f}}};

@@ -27,7 +27,10 @@ constexpr MeasureLaw kLaw{
     .yAxis = "p1 − p2 (mm)",
     .yHeard = "diferència de pressions, en mil·límetres de columna d'aigua",
     .curve = "la diferència de pressions creix amb el quadrat del cabal",
-    .points = [](const std::vector<double>& r) { return std::vector<QPointF>{{r[0], r[3]}}; },
+    .points =
+        [](const std::vector<double>& r) {
+            return std::vector<QPointF>{{r[0], r[3]}};
+        },
     // As the calculation reckons it, before it drops the fraction.
     .at =
         [](double q, const std::vector<double>&) {
@@ -39,8 +42,9 @@ constexpr MeasureLaw kLaw{
 
 }  // namespace
 
-frmVenturi::frmVenturi(Values& values)
-    : Form({.name = "frmVenturi",
+frmVenturi::frmVenturi(rt::Session& session, Values& values)
+    : Form(session,
+           {.name = "frmVenturi",
             .caption = "Efecte Venturi",
             .description = "Un tub de Venturi amb un manòmetre d'aigua: per al cabal que trieu es calculen les "
                            "velocitats a les dues canonades i la diferència de pressions.",
@@ -83,7 +87,7 @@ constexpr rt::Pace kFilling = rt::Pacer::kDefaultPace.times(1);
 
 void frmVenturi::cmdSimular_Click()
 {
-    const AnimationPace pace(kFilling);
+    const AnimationPace pace(pacer(), kFilling);
     const float delta = values_.DiferènciaDePressions;
     Omplir(delta);
     lblResultatEscala.setCaption(shortNumber(delta) + " mm");
@@ -91,61 +95,25 @@ void frmVenturi::cmdSimular_Click()
     const QString gap = QString::fromStdString(sentenceNumber(delta));
     // Each arm moves by delta: the value is the pressure difference, in
     // millimetres of water column, not the distance between the levels.
-    const QString reading = QStringLiteral("el manòmetre marca una diferència de pressions de %1 mm de columna d'aigua")
-                                .arg(gap);
+    const QString reading =
+        QStringLiteral("el manòmetre marca una diferència de pressions de %1 mm de columna d'aigua").arg(gap);
     describeDrawing(QStringLiteral("Tub ple d'aigua; ") + reading);
     announce(reading.at(0).toUpper() + reading.mid(1));
 }
 
-// The filling, for a pressure difference of delta millimetres: the pipe
-// column by column out from its centre line, 5 twips apart; then the
-// manometer's left arm down and its right arm up by delta, with their marks;
-// then the rest of the pipe. Positions are 16-bit integers, as they were.
+// The filling, drawn as its steps come: the water and the left arm in
+// blue, the right arm in red, the level marks in the form's foreground
+// colour.
 void frmVenturi::Omplir(float delta)
 {
-    const auto seg = [&](int x1, int y1, int x2, int y2, Color c) {
-        Line(static_cast<float>(x1), static_cast<float>(y1), static_cast<float>(x2), static_cast<float>(y2), c);
-    };
-    // A column of water from the centre line out to `n` on each side.
-    const auto column = [&](int x, int n, int k) {
-        for (int i = 1; i <= n; i += 5) {
-            seg(x, 3480, x, toInt16(3480 + i + k), kBlue);
-            seg(x, 3480, x, toInt16(3480 - i - k), kBlue);
-        }
-    };
-    for (int x = 240; x <= 2520; x += 5) column(x, 480, 0);
-    int k = 0;
-    for (int x = 2520; x <= 3120; x += 5) {
-        k = toInt16(k + 1);
-        column(x, toInt16(480 - k), -k);
-    }
-    for (int x = 3120; x <= 4800; x += 5) column(x, 240, 0);
-
-    const auto arm = [&](int x, int y, Color c) {
-        for (int j = 1; j <= 60; j += 5) {
-            seg(x, y, toInt16(x + j), y, c);
-            seg(x, y, toInt16(x - j), y, c);
-        }
-    };
-    const int down = toInt16(6520 + delta);
-    for (int y = 6520; y <= down; y += 5) {
-        shpTap1.setTop(6520 + delta);
-        arm(3660, y, kBlue);
-    }
-    Line(3000, 6720 + delta, 4215, 6720 + delta);  // in the form's foreground colour
-    const int up = toInt16(6720 - delta);
-    for (int y = 6720; y >= up; y -= 5) {
-        shpTap2.setTop(6520 - delta);
-        arm(4500, y, kRed);
-    }
-    Line(3000, 6720 - delta, 4450, 6720 - delta);
-
-    k = 0;
-    for (int x = 4800; x <= 5400; x += 5) {
-        k = toInt16(k + 2);
-        column(x, toInt16(240 + k), k);
-    }
-    for (int x = 5400; x <= 6600; x += 5) column(x, 720, 0);
+    fillingSteps(
+        delta,
+        [&](int x1, int y1, int x2, int y2, Ink ink) {
+            Line(static_cast<float>(x1), static_cast<float>(y1), static_cast<float>(x2), static_cast<float>(y2),
+                 ink == Ink::RightArm ? kRed : kBlue);
+        },
+        [&](int tap, float top) { (tap == 1 ? shpTap1 : shpTap2).setTop(top); },
+        [&](float y, float right) { Line(3000, y, right, y); });
 }
 
 void frmVenturi::cmdEsborrar_Click()

@@ -21,7 +21,7 @@ inline constexpr rt::Color kRed = rt::RGB(255, 0, 0);
 
 class frmVenturi : public rt::Form {
 public:
-    explicit frmVenturi(Values& values);
+    frmVenturi(rt::Session& session, Values& values);
 
 private:
     void hsbCabal_Change();
@@ -38,11 +38,11 @@ private:
     rt::Button cmdEsborrar{*this, {.name = "cmdEsborrar", .caption = "&Esborrar", .left = 8760, .top = 1200, .width = 1215, .height = 495, .tabIndex = 17}};
     rt::Button cmdSimular{*this, {.name = "cmdSimular", .caption = "S&imulació", .left = 7200, .top = 1200, .width = 1215, .height = 495, .tabIndex = 16}};
     rt::Button cmdCalcular{*this, {.name = "cmdCalcular", .caption = "&Calcular", .left = 5640, .top = 1200, .width = 1215, .height = 495, .tabIndex = 15}};
-    rt::HScrollBar hsbCabal{*this, {.name = "hsbCabal", .left = 240, .top = 1440, .width = 4455, .height = 255, .tabIndex = 11, .min = 0, .max = 500, .value = 0, .smallChange = 1, .largeChange = 1, .accessibleName = "Cabal", .valueLabel = "lblCabalMàx"}};
-    rt::Label lblDiferènciaDePressions{*this, {.name = "lblDiferènciaDePressions", .caption = "", .left = 9840, .top = 3480, .width = 855, .height = 255, .tabIndex = 26, .backColor = rt::sys::TitleBarText, .foreColor = kBlue, .border = true, .captionLabel = "lblResultatDiferènciaDePressions", .unitLabel = "lblUnitatsDiferènciaDePressions"}};
-    rt::Label lblVelocitat2{*this, {.name = "lblVelocitat2", .caption = "", .left = 9840, .top = 3120, .width = 855, .height = 255, .tabIndex = 25, .backColor = rt::sys::TitleBarText, .foreColor = kBlue, .border = true, .captionLabel = "lblResultatVelocitat2", .unitLabel = "lblUnitatsVelocitat2"}};
-    rt::Label lblVelocitat1{*this, {.name = "lblVelocitat1", .caption = "", .left = 9840, .top = 2760, .width = 855, .height = 255, .tabIndex = 24, .backColor = rt::sys::TitleBarText, .foreColor = kBlue, .border = true, .captionLabel = "lblResultatVelocitat1", .unitLabel = "lblUnitatsVelocitat1"}};
-    rt::Label lblResultatCabal{*this, {.name = "lblResultatCabal", .caption = "", .left = 9840, .top = 2400, .width = 855, .height = 255, .tabIndex = 23, .backColor = rt::sys::TitleBarText, .foreColor = kBlue, .border = true, .captionLabel = "lblCabal", .unitLabel = "lblUnitatsCabal"}};
+    rt::HScrollBar hsbCabal{*this, {.name = "hsbCabal", .left = 240, .top = 1440, .width = 4455, .height = 255, .tabIndex = 11, .min = 0, .max = 500, .value = 0, .smallChange = 1, .largeChange = 1, .accessibleName = "Cabal", .valueLabel = &lblCabalMàx}};
+    rt::Label lblDiferènciaDePressions{*this, {.name = "lblDiferènciaDePressions", .caption = "", .left = 9840, .top = 3480, .width = 855, .height = 255, .tabIndex = 26, .backColor = rt::sys::TitleBarText, .foreColor = kBlue, .border = true, .captionLabel = &lblResultatDiferènciaDePressions, .unitLabel = &lblUnitatsDiferènciaDePressions}};
+    rt::Label lblVelocitat2{*this, {.name = "lblVelocitat2", .caption = "", .left = 9840, .top = 3120, .width = 855, .height = 255, .tabIndex = 25, .backColor = rt::sys::TitleBarText, .foreColor = kBlue, .border = true, .captionLabel = &lblResultatVelocitat2, .unitLabel = &lblUnitatsVelocitat2}};
+    rt::Label lblVelocitat1{*this, {.name = "lblVelocitat1", .caption = "", .left = 9840, .top = 2760, .width = 855, .height = 255, .tabIndex = 24, .backColor = rt::sys::TitleBarText, .foreColor = kBlue, .border = true, .captionLabel = &lblResultatVelocitat1, .unitLabel = &lblUnitatsVelocitat1}};
+    rt::Label lblResultatCabal{*this, {.name = "lblResultatCabal", .caption = "", .left = 9840, .top = 2400, .width = 855, .height = 255, .tabIndex = 23, .backColor = rt::sys::TitleBarText, .foreColor = kBlue, .border = true, .captionLabel = &lblCabal, .unitLabel = &lblUnitatsCabal}};
     rt::LineControl Line4{*this, {.name = "Line4", .x1 = 3120, .y1 = 3720, .x2 = 4440, .y2 = 3720, .borderWidth = 2}};
     rt::Label lblSimbolDiametre1{*this, {.name = "lblSimbolDiametre1", .caption = "f1", .left = 1200, .top = 3360, .width = 495, .height = 375, .tabIndex = 21, .backColor = rt::sys::TitleBarText, .font = {"Symbol", 12}}};
     rt::Label lblResultatEscala{*this, {.name = "lblResultatEscala", .caption = "0 mm", .left = 2400, .top = 6600, .width = 855, .height = 255, .tabIndex = 20, .backColor = rt::sys::TitleBarText, .accessibleName = "Escala del manòmetre"}};

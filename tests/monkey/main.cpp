@@ -44,8 +44,6 @@ int main(int argc, char** argv)
     }
     rt::Application app(argc, argv);
     rt::prepareApplication(app);
-    // Nothing measured here is a pupil's: ending never asks to save it.
-    rt::Runtime::instance().setAskBeforeEnding(false);
 
     std::printf("%-24s %8s %9s %10s %10s %7s %7s %8s %8s %9s\n", "simulator", "events", "animated", "characters",
                 "accessible", "closes", "opened", "programs", "seconds", "events/s");

@@ -101,21 +101,27 @@ const char* const kPieces[] = {
 
 }  // namespace
 
+// Each program's session paced without waiting, its errors recorded.
 struct Monkey::Pacing {
     test::PacedWithoutWaiting paced;
     test::ErrorLog errors;
-    explicit Pacing(std::function<void()> onFrame) : paced(std::move(onFrame)) {}
+    Pacing(rt::Runtime& session, std::function<void()> onFrame) : paced(session, std::move(onFrame)), errors(session) {}
 };
 
 Monkey::Monkey(std::uint64_t seed, size_t simulator, bool trace) : random_(seed), simulator_(simulator), trace_(trace)
 {
-    pacing_ = std::make_unique<Pacing>([this] { duringAnimation(); });
 }
 
 Monkey::~Monkey()
 {
+    pacing_.reset();
     program_.reset();
     settle();
+}
+
+rt::Runtime& Monkey::session()
+{
+    return program_->session();
 }
 
 QString Monkey::run(long events)
@@ -131,11 +137,12 @@ QString Monkey::run(long events)
 
 void Monkey::step()
 {
-    rt::Runtime& runtime = rt::Runtime::instance();
-    if (program_ == nullptr || runtime.ended()) {
+    if (program_ == nullptr || session().ended()) {
+        pacing_.reset();
         program_.reset();
         settle();
-        program_ = std::make_unique<shell::Program>();
+        program_ = std::make_unique<shell::Program>(rt::Runtime::Options{.askBeforeEnding = false});
+        pacing_ = std::make_unique<Pacing>(session(), [this] { duringAnimation(); });
         program_->start();
         ++figures_.programs;
         log(QStringLiteral("program started"));
@@ -144,7 +151,7 @@ void Monkey::step()
     ++index_;
     sentThisHandler_ = 0;
     time_ += 40 + below(1500);
-    const std::vector<rt::Form*> windows = runtime.loadedWindows();
+    const std::vector<rt::Form*> windows = session().loadedWindows();
     if (windows.empty()) return;
     rt::Form& form = *windows.front();
     const bool wasMenu = &form == program_->menu.window();
@@ -153,7 +160,7 @@ void Monkey::step()
     else
         anyEvent(form, false);
     settle();
-    if (wasMenu && !runtime.ended() && !program_->menu.loaded()) ++figures_.opened;
+    if (wasMenu && !session().ended() && !program_->menu.loaded()) ++figures_.opened;
 }
 
 void Monkey::onMenu(rt::Form& menu)
@@ -280,7 +287,7 @@ void Monkey::type(rt::Form& form)
         key(k, Qt::NoModifier, one);
         settle();
         figures_.characters += one.size();
-        if (rt::Runtime::instance().ended()) return;
+        if (session().ended()) return;
     }
 }
 
@@ -350,7 +357,7 @@ void Monkey::duringAnimation()
     // A few events now and then while a handler draws, never more than a
     // handful per event, so that every run ends.
     if (sentThisHandler_ >= 4 || !chance(0.04)) return;
-    const std::vector<rt::Form*> windows = rt::Runtime::instance().loadedWindows();
+    const std::vector<rt::Form*> windows = session().loadedWindows();
     if (windows.empty()) return;
     rt::Form& form = *windows[below(int(windows.size()))];
     ++sentThisHandler_;
@@ -380,7 +387,7 @@ void Monkey::key(int key, Qt::KeyboardModifiers modifiers, const QString& text)
 {
     QWindow* window = QGuiApplication::focusWindow();
     if (window == nullptr) {
-        const std::vector<rt::Form*> windows = rt::Runtime::instance().loadedWindows();
+        const std::vector<rt::Form*> windows = session().loadedWindows();
         if (windows.empty() || windows.front()->windowHandle() == nullptr) return;
         window = windows.front()->windowHandle();
     }
@@ -410,7 +417,7 @@ void Monkey::settle()
 
 QString Monkey::check()
 {
-    rt::Runtime& runtime = rt::Runtime::instance();
+    rt::Runtime& runtime = session();
     if (!pacing_->errors.messages.empty()) return "a run-time error: " + pacing_->errors.messages.front();
     // What the pupil sees: the form loaded, and no other window.
     QStringList shown;

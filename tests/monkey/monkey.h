@@ -21,7 +21,8 @@ class Program;
 }
 namespace rt {
 class Form;
-}
+class Runtime;
+}  // namespace rt
 
 namespace monkey {
 
@@ -89,6 +90,8 @@ private:
     unsigned long time_ = 1'000'000;  // the window system's clock, in ms
     int sentThisHandler_ = 0;
     std::unique_ptr<shell::Program> program_;
+    // The running program's session.
+    rt::Runtime& session();
     Figures figures_;
     std::deque<std::string> recent_;
     std::atomic<long> progress_{0};

@@ -281,12 +281,12 @@ TEST_F(Pascal, AStrokeOfThePress)
 TEST_F(Pascal, TheValveOpensDuringTheStrokeAndTheStrokeIsPaced)
 {
     std::vector<std::vector<float>> seen;
-    auto& pacer = rt::Runtime::instance().pacer();
+    auto& pacer = session().pacer();
     {
-        PacedWithoutWaiting paced([&] { seen.push_back(valve()); });
+        PacedWithoutWaiting paced(session(), [&] { seen.push_back(valve()); });
         click(*form, "cmdSimular");
     }
-    expectPace("stroke_s", pacer.elapsed(), 1.598);
+    expectPace("stroke_s", pacer.elapsed(), 1.598, pacer.slowdown());
     ASSERT_GT(seen.size(), 60u);
     EXPECT_EQ(seen[seen.size() / 2], kValveOpen);
     EXPECT_EQ(valve(), kValveAtRest);
@@ -299,15 +299,14 @@ TEST_F(Pascal, TheValveOpensDuringTheStrokeAndTheStrokeIsPaced)
 TEST_F(Pascal, TheTeachersSlowMotionStepsThePaceOfTheStroke)
 {
     // (The pacing tests may run slowed down as a whole.)
-    auto& pacer = rt::Runtime::instance().pacer();
-    const int given = pacer.slowdown();
+    auto& pacer = session().pacer();
     pacer.setSlowdown(1);
     activate(*form);
     const QString caption = form->windowTitle();
     const auto stroke = [&](QImage& picture) {
         int frames = 0;
         {
-            PacedWithoutWaiting paced([&] { ++frames; });
+            PacedWithoutWaiting paced(session(), [&] { ++frames; });
             click(*form, "cmdSimular");
         }
         picture = form->client().grab().toImage();
@@ -337,7 +336,7 @@ TEST_F(Pascal, TheTeachersSlowMotionStepsThePaceOfTheStroke)
         click(*form, "cmdEsborrar");
         QImage picture;
         const int frames = stroke(picture);
-        expectPace("stroke_s", pacer.elapsed(), 1.598);  // times the slowdown
+        expectPace("stroke_s", pacer.elapsed(), 1.598, pacer.slowdown());  // times the slowdown
         const double seconds = std::chrono::duration<double>(pacer.elapsed()).count();
         EXPECT_GE(frames / seconds, 55.0) << s.sentence;
         EXPECT_NEAR(frames, normalFrames * s.slowdown, normalFrames * s.slowdown / 20) << s.sentence;
@@ -349,7 +348,6 @@ TEST_F(Pascal, TheTeachersSlowMotionStepsThePaceOfTheStroke)
     // The notice goes by itself.
     const QLabel& notice = form->notice().label();
     EXPECT_TRUE(QTest::qWaitFor([&] { return !notice.isVisible(); }, 5000));
-    pacer.setSlowdown(given);
 }
 
 TEST_F(Pascal, ClicksOnThePressResetItClicksOnLabelsDoNot)

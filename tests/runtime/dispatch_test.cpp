@@ -14,9 +14,9 @@ using namespace test;
 namespace {
 
 struct Dispatch : ::testing::Test {
-    rt::FormInstance<TestForm> instance;
-    rt::Runtime& runtime = rt::Runtime::instance();
-    ErrorLog errors;
+    rt::Runtime runtime{sessionOptions()};
+    rt::FormInstance<TestForm> instance{runtime};
+    ErrorLog errors{runtime};
     void SetUp() override { runtime.start(instance); }
     TestForm& form() { return *instance.window(); }
 };
@@ -52,7 +52,7 @@ TEST_F(Dispatch, EndSkipsTheRestOfTheHandlerAndEveryLaterEvent)
 {
     int after = 0, later = 0;
     form().cmdA.onClick([&] {
-        rt::End();
+        form().End();
         ++after;
     });
     TestForm& window = form();

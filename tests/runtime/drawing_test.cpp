@@ -112,8 +112,8 @@ TEST_F(Drawing, CoordinatesBeyondAnyScreenAreARunTimeError)
 
 TEST_F(Drawing, DrawingCostsVirtualTime)
 {
-    auto& pacer = rt::Runtime::instance().pacer();
-    rt::Runtime::instance().dispatch(form, [&] {
+    auto& pacer = runtime.pacer();
+    runtime.dispatch(form, [&] {
         for (int i = 0; i < 100; ++i) form->Line(0, 7000, 3000, 7000);
     });
     EXPECT_GE(pacer.elapsed(), 100 * rt::Pacer::kDefaultPace.drawCall);
@@ -125,7 +125,7 @@ TEST_F(Drawing, AnAnimationIsPresentedFrameByFrame)
 {
     // A Wayland compositor asks for a frame when it can show one, some 16 ms
     // apart, and a clock that never waits runs ahead of it.
-    if (rt::display().windowSystemPlacesWindows)
+    if (onWayland())
         GTEST_SKIP() << "frames are the compositor's to ask for on Wayland; the paced tests check the pace there";
     struct PaintCounter : QObject {
         int paints = 0;
@@ -139,8 +139,8 @@ TEST_F(Drawing, AnAnimationIsPresentedFrameByFrame)
     surface->installEventFilter(&counter);
     std::vector<int> paintsAtFrame;
     {
-        PacedWithoutWaiting paced([&] { paintsAtFrame.push_back(counter.paints); });
-        rt::Runtime::instance().dispatch(form, [&] {
+        PacedWithoutWaiting paced(runtime, [&] { paintsAtFrame.push_back(counter.paints); });
+        runtime.dispatch(form, [&] {
             for (int row = 0; row < 2000; ++row) form->Line(0, 3.0f * float(row), 3000, 3.0f * float(row));
         });
     }

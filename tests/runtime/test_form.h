@@ -7,6 +7,7 @@
 #include "runtime/runtime.h"
 #include "runtime/windowed.h"
 #include "runtime/windowless.h"
+#include "support.h"
 
 namespace test {
 
@@ -17,8 +18,10 @@ inline constexpr rt::Color kPaper = rt::RGB(255, 255, 255);
 
 class TestForm : public rt::Form {
 public:
-    TestForm()
-        : rt::Form({.name = "frmProva", .caption = "Prova", .description = "Un formulari de prova.", .backColor = kPaper})
+    explicit TestForm(rt::Session& session)
+        : rt::Form(
+              session,
+              {.name = "frmProva", .caption = "Prova", .description = "Un formulari de prova.", .backColor = kPaper})
     {
     }
 
@@ -29,10 +32,10 @@ public:
     rt::Button cmdB{*this, {.name = "cmdB", .caption = "&Desactivat", .left = 4500, .top = 150, .width = 1200, .height = 450, .tabIndex = 3, .enabled = false}};
     rt::Shape shpA{*this, {.name = "shpA", .left = 150, .top = 1500, .width = 1500, .height = 750, .fillStyle = rt::FillStyle::Solid, .fillColor = kBlue}};
     rt::LineControl linA{*this, {.name = "linA", .x1 = 150, .y1 = 3000, .x2 = 3000, .y2 = 3000, .borderWidth = 3}};
-    rt::HScrollBar hsbA{*this, {.name = "hsbA", .left = 3000, .top = 1500, .width = 2000, .height = 255, .tabIndex = 0, .min = 0, .max = 10, .value = 2, .accessibleName = "Mida", .valueLabel = "lblMida", .shownStep = 2}};
+    rt::HScrollBar hsbA{*this, {.name = "hsbA", .left = 3000, .top = 1500, .width = 2000, .height = 255, .tabIndex = 0, .min = 0, .max = 10, .value = 2, .accessibleName = "Mida", .valueLabel = &lblMida, .shownStep = 2}};
     rt::Label lblMida{*this, {.name = "lblMida", .caption = "4 mm", .left = 5100, .top = 1500, .width = 600, .height = 255}};
     rt::Label lblTítol{*this, {.name = "lblTítol", .caption = "Velocitat:", .left = 150, .top = 6600, .width = 1200, .height = 255}};
-    rt::Label lblResultat{*this, {.name = "lblResultat", .caption = "", .left = 1350, .top = 6600, .width = 900, .height = 255, .captionLabel = "lblTítol", .unitLabel = "lblUnitat"}};
+    rt::Label lblResultat{*this, {.name = "lblResultat", .caption = "", .left = 1350, .top = 6600, .width = 900, .height = 255, .captionLabel = &lblTítol, .unitLabel = &lblUnitat}};
     rt::Label lblUnitat{*this, {.name = "lblUnitat", .caption = "m/s", .left = 2250, .top = 6600, .width = 600, .height = 255}};
     rt::TextBox txtA{*this, {.name = "txtA", .left = 3000, .top = 2250, .width = 1500, .height = 375, .tabIndex = 2}};
     rt::Image imgA{*this, {.name = "imgA", .left = 6000, .top = 3000, .width = 3615, .height = 1350, .picture = ":/archimedes/nota.svg", .description = "una nota"}};
@@ -43,7 +46,8 @@ public:
 
 // A test form, loaded as the runtime loads it.
 struct TestFormFixture : ::testing::Test {
-    rt::FormInstance<TestForm> instance;
+    rt::Runtime runtime{sessionOptions()};
+    rt::FormInstance<TestForm> instance{runtime};
     TestForm* form = nullptr;
     void SetUp() override
     {

@@ -1,29 +1,29 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QFile>
+#include <QIcon>
 #include <QImage>
 #include <QLabel>
 #include <QMessageBox>
-#include <QTemporaryDir>
-#include <QIcon>
 #include <QPushButton>
 #include <QScreen>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <random>
-#include <unistd.h>
 
 #include "pascal/form.h"
 #include "runtime/twips.h"
 #include "shell/program.h"
 #include "shell/simulators.h"
-#include "torricelli/form.h"
 #include "support.h"
+#include "torricelli/form.h"
 #include "venturi/form.h"
 
 using namespace test;
@@ -31,9 +31,9 @@ using namespace test;
 namespace {
 
 struct Navigation : ::testing::Test {
-    shell::Program program;
-    rt::Runtime& runtime = rt::Runtime::instance();
-    void SetUp() override { runtime.start(program.menu); }
+    shell::Program program{sessionOptions()};
+    rt::Runtime& runtime = program.session();
+    void SetUp() override { program.start(); }
     QWidget& menu() { return *program.menu.window(); }
     void closeBox(rt::FormInstanceBase& form)
     {
@@ -163,7 +163,7 @@ TEST_F(Navigation, TheZoomKeysSizeThisFormAndTheNextOnes)
     activate(*program.instance<pascal::Instance>().window());
     QTest::keyClick(program.instance<pascal::Instance>().window(), Qt::Key_0, Qt::ControlModifier);
     EXPECT_EQ(program.instance<pascal::Instance>().window()->size(), QSize(792, 573));
-    EXPECT_EQ(rt::display().zoomStep, 0);
+    EXPECT_EQ(runtime.display().zoomStep, 0);
     EXPECT_TRUE(QAccessible::queryAccessibleInterface(program.instance<pascal::Instance>().window())
                     ->text(QAccessible::Help)
                     .contains("Ctrl+0"));
@@ -175,9 +175,7 @@ TEST_F(Navigation, WhereTheWindowSystemPlacesWindowsOneThatWouldGrowIsShownAnew)
     // cannot be moved back: a step that grows it shows it anew, to be
     // placed whole; one that shrinks it leaves it where it is. Leaving full
     // screen takes the step chosen meanwhile. The form fills the window.
-    rt::Display& display = rt::display();
-    const bool placed = display.windowSystemPlacesWindows;
-    display.windowSystemPlacesWindows = true;
+    runtime.display().windowSystemPlacesWindows = true;
     activate(menu());
     struct Shows : QObject {
         int count = 0;
@@ -215,7 +213,6 @@ TEST_F(Navigation, WhereTheWindowSystemPlacesWindowsOneThatWouldGrowIsShownAnew)
         EXPECT_EQ(program.menu.window()->client().geometry(), menu().rect()) << what.toStdString();
     }
     menu().removeEventFilter(&shows);
-    display.windowSystemPlacesWindows = placed;
 }
 
 TEST_F(Navigation, TheMenuGoesBeforeASimulatorShowsAndComesBackBeforeItGoes)
@@ -298,8 +295,8 @@ TEST_F(Navigation, RandomVisitsKeepExactlyOneFormLoaded)
 {
     program.menu.Unload();  // each visit has a program of its own
     for (unsigned seed = 1; seed <= 20; ++seed) {
-        shell::Program p;
-        runtime.start(p.menu);
+        shell::Program p{sessionOptions()};
+        p.start();
         const std::vector<Simulator> rows = simulatorsOf(p);
         const int n = static_cast<int>(rows.size());
         std::mt19937 random(seed);
@@ -319,7 +316,7 @@ TEST_F(Navigation, RandomVisitsKeepExactlyOneFormLoaded)
                     ended = true;
                 }
             } else {
-                rt::Form* open = runtime.loadedWindows().at(0);
+                rt::Form* open = p.session().loadedWindows().at(0);
                 if (action < n) {
                     click(*open, "cmdSortir");
                 } else if (action == n + 1) {
@@ -328,8 +325,8 @@ TEST_F(Navigation, RandomVisitsKeepExactlyOneFormLoaded)
                     ended = true;
                 }
             }
-            EXPECT_EQ(runtime.ended(), ended) << "seed " << seed << " step " << step;
-            EXPECT_EQ(runtime.loadedForms(), ended ? 0 : 1) << "seed " << seed << " step " << step;
+            EXPECT_EQ(p.session().ended(), ended) << "seed " << seed << " step " << step;
+            EXPECT_EQ(p.session().loadedForms(), ended ? 0 : 1) << "seed " << seed << " step " << step;
         }
         settle();
     }
@@ -400,7 +397,8 @@ TEST_F(Navigation, EverySimulatorIsHeardInCatalanNumbersAndUnitWords)
          "lblRespostaVelocitat", "Velocitat màxima de sortida del líquid: 5,42 metres per segon"},
         {"cmdTorricelli", nothing, "lblRespostaTempsTranscorregut",
          "Temps transcorregut en caure el raig des de que surt del dipòsit: 0,32 segons"},
-        {"cmdTorricelli", nothing, "lblDistància", "Distància des de la paret fins on el raig toca a terra: 1,73 metres"},
+        {"cmdTorricelli", nothing, "lblDistància",
+         "Distància des de la paret fins on el raig toca a terra: 1,73 metres"},
         {"cmdTorricelli", nothing, "dibuix",
          "Dipòsit buidat fins al forat, a 0,5 metres; al principi, el raig arribava a 1,73 metres de la paret"},
         {"cmdTorricelli", nothing, "avís",
@@ -419,8 +417,7 @@ TEST_F(Navigation, EverySimulatorIsHeardInCatalanNumbersAndUnitWords)
         {"cmdContinuïtat", nothing, "hsbCabal", "Cabal: 50 litres per minut"},
         {"cmdContinuïtat", [](QWidget& f) { pupil::click(f, "cmdCalcular"); }, "lblResultatVelocitat2",
          "Velocitat 2: 0,663 metres per segon"},
-        {"cmdContinuïtat", nothing, "dibuix",
-         "Perfil de la canonada; diàmetres dels trams: 20, 40 i 200 mil·límetres"},
+        {"cmdContinuïtat", nothing, "dibuix", "Perfil de la canonada; diàmetres dels trams: 20, 40 i 200 mil·límetres"},
         {"cmdContinuïtat", nothing, "avís",
          "Velocitat 1: 2,652 metres per segon. Velocitat 2: 0,663 metres per segon. Velocitat 3: 0,026 metres per "
          "segon."},
@@ -499,7 +496,8 @@ TEST_F(Navigation, EveryCalculationIsARowOfTheTableThatF9OpensAndCtrlCCopies)
          "caiguda (s)\n2\t0,5\t5,42\t1,73\t0,32\n",
          "Gràfic: Velocitat de sortida segons la diferència d'altures. 2 punts mesurats; la corba de la fórmula, v és "
          "igual a l'arrel quadrada de 2 per g per la diferència d'altures, passa per tots. Eix horitzontal: diferència "
-         "entre l'altura del líquid i la del forat, en metres; eix vertical: velocitat de sortida, en metres per segon."},
+         "entre l'altura del líquid i la del forat, en metres; eix vertical: velocitat de sortida, en metres per "
+         "segon."},
         {"cmdPascal",
          [](QWidget& f) {
              pupil::click(f, "cmdCalcular");
@@ -610,7 +608,8 @@ TEST_F(Navigation, TheTableIsSavedAsACatalanCsvOrSaysWhyNot)
     torricelli.showMeasurements();
     rt::MeasurementsWindow* window = nullptr;
     for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* shown = dynamic_cast<rt::MeasurementsWindow*>(w); shown != nullptr && shown->isVisible()) window = shown;
+        if (auto* shown = dynamic_cast<rt::MeasurementsWindow*>(w); shown != nullptr && shown->isVisible())
+            window = shown;
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(torricelli.measurements().unsaved());
 
@@ -642,7 +641,8 @@ TEST_F(Navigation, TheTableIsSavedAsACatalanCsvOrSaysWhyNot)
     EXPECT_TRUE(box->isVisible());
     const QString said = box->text();
     box->accept();
-    EXPECT_TRUE(said.startsWith(QString("No s'han pogut desar les mesures a «%1»: ").arg(refused))) << said.toStdString();
+    EXPECT_TRUE(said.startsWith(QString("No s'han pogut desar les mesures a «%1»: ").arg(refused)))
+        << said.toStdString();
     EXPECT_TRUE(said.endsWith("Les mesures continuen a la taula.")) << said.toStdString();
     EXPECT_FALSE(QFile::exists(refused));
     EXPECT_EQ(torricelli.measurements().rowCount(), 3);
@@ -656,10 +656,7 @@ TEST_F(Navigation, TheTableIsSavedAsACatalanCsvOrSaysWhyNot)
 // question the active window only some time after it shows.)
 TEST_F(Navigation, QuittingWithMeasurementsNotYetSavedAsksFirst)
 {
-    struct Asking {
-        Asking() { rt::Runtime::instance().setAskBeforeEnding(true); }
-        ~Asking() { rt::Runtime::instance().setAskBeforeEnding(false); }
-    } asking;
+    runtime.setAskBeforeEnding(true);
     click(menu(), "cmdPascal");
     click(*program.instance<pascal::Instance>().window(), "cmdCalcular");
     click(*program.instance<pascal::Instance>().window(), "cmdSortir");

@@ -338,9 +338,9 @@ TEST_F(Torricelli, HeightsOutliveEsborrarAndTheWindow)
 
 TEST_F(Torricelli, FillingAndEmptyingArePacedForTheEye)
 {
-    auto& pacer = rt::Runtime::instance().pacer();
+    auto& pacer = session().pacer();
     fill("10");
-    expectPace("filling_10m_s", pacer.elapsed(), 1.728);
+    expectPace("filling_10m_s", pacer.elapsed(), 1.728, pacer.slowdown());
     // The emptying stays under about 4 s for every accepted pair of heights.
     std::chrono::nanoseconds longest{0};
     for (int tenths = 0; tenths <= 100; tenths += 5) {
@@ -349,7 +349,7 @@ TEST_F(Torricelli, FillingAndEmptyingArePacedForTheEye)
         longest = std::max(longest, pacer.elapsed());
         EXPECT_GT(pacer.elapsed().count(), 0);
     }
-    expectPace("longest_emptying_s", longest, 3.777);
+    expectPace("longest_emptying_s", longest, 3.777, pacer.slowdown());
 }
 
 TEST_F(Torricelli, EnterHeldOnOmplirOnlyFills)
@@ -373,7 +373,7 @@ TEST_F(Torricelli, ZoomedWhileEmptyingThePictureIsWholeAtTheNewSize)
     // The window doubles while the tank empties: what was drawn is drawn
     // again at the new size, and the rest of the emptying follows at it.
     {
-        PacedWithoutWaiting paced;
+        PacedWithoutWaiting paced(session());
         QTimer::singleShot(0, form, [this] { form->resize(rt::clientSize(2)); });
         empty("1");
     }
