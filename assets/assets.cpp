@@ -3,5 +3,6 @@
 
 void ondarellInitAssets()
 {
+    Q_INIT_RESOURCE(ondarell_unpacked);
     Q_INIT_RESOURCE(ondarell_assets);
 }

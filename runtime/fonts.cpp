@@ -1,6 +1,7 @@
 #include "fonts.h"
 
 #include <QFontDatabase>
+#include <QResource>
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -25,7 +26,14 @@ void registerFace(bool serif, bool bold, bool italic)
             .arg(serif ? QLatin1String("Serif") : QLatin1String("Sans"), boldItalic ? QLatin1String("BoldItalic")
                                                                          : bold     ? QLatin1String("Bold")
                                                                                     : QLatin1String("Regular"));
-    QFontDatabase::addApplicationFont(file);
+    // The bytes where the resource keeps them: Qt would otherwise read the
+    // whole face into a copy of its own.
+    const QResource resource(file);
+    if (resource.compressionAlgorithm() == QResource::NoCompression)
+        QFontDatabase::addApplicationFontFromData(
+            QByteArray::fromRawData(reinterpret_cast<const char*>(resource.data()), resource.size()));
+    else
+        QFontDatabase::addApplicationFont(file);
 }
 
 }  // namespace

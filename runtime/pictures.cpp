@@ -7,6 +7,7 @@
 #include <QSvgRenderer>
 #include <algorithm>
 #include <map>
+#include <memory>
 
 #include "fonts.h"
 
@@ -59,7 +60,7 @@ public:
     QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override
     {
         const int side = std::max(1, std::min(size.width(), size.height()));
-        QPixmap& pixmap = drawn_[side];
+        QPixmap& pixmap = (*drawn_)[side];
         if (pixmap.isNull()) pixmap = draw(side);
         return pixmap;
     }
@@ -73,11 +74,11 @@ private:
     QPixmap draw(int side) const
     {
         const QString stem = svg_.chopped(svg_.endsWith(QLatin1String(".svg")) ? 4 : 0);
-        const QByteArray raw = QResource(QStringLiteral("%1-%2.argb").arg(stem).arg(side)).uncompressedData();
-        if (raw.size() == qsizetype(side) * side * 4)
-            return QPixmap::fromImage(  // a copy: the image would only borrow the bytes
-                QImage(reinterpret_cast<const uchar*>(raw.constData()), side, side, QImage::Format_ARGB32_Premultiplied)
-                    .copy());
+        // The pixels rendered when the program was built, where the program
+        // keeps them for its whole run: the image borrows them.
+        const QResource rendered(QStringLiteral("%1-%2.argb").arg(stem).arg(side));
+        if (rendered.compressionAlgorithm() == QResource::NoCompression && rendered.size() == qint64(side) * side * 4)
+            return QPixmap::fromImage(QImage(rendered.data(), side, side, QImage::Format_ARGB32_Premultiplied));
         QPixmap pixmap(side, side);
         pixmap.fill(Qt::transparent);
         QPainter painter(&pixmap);
@@ -86,7 +87,8 @@ private:
     }
 
     QString svg_;
-    std::map<int, QPixmap> drawn_;  // by side
+    // By side, shared with every copy: each window is given one.
+    std::shared_ptr<std::map<int, QPixmap>> drawn_ = std::make_shared<std::map<int, QPixmap>>();
 };
 
 }  // namespace
