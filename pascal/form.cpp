@@ -171,7 +171,9 @@ void frmPascal::Form_Click()
 constexpr rt::Pace kStroke = rt::Pacer::kDefaultPace.times(1);
 
 // One stroke: the small piston is painted one twip lower at each step and
-// the large one one twip higher, the liquid following it.
+// the large one one twip higher, the liquid following it. (Its loop stays
+// here: it counts 2000 twips and computes nothing, so there is no
+// calculation for it to live with.)
 void frmPascal::cmdSimular_Click()
 {
     const AnimationPace pace(pacer(), kStroke);

@@ -7,6 +7,8 @@
 #include <QStyleFactory>
 #include <QTranslator>
 #include <cstdio>
+#include <fontconfig/fontconfig.h>
+#include <thread>
 #include <cstdlib>
 #include <utility>
 #include <vector>
@@ -66,7 +68,13 @@ std::unique_ptr<Application> startApplication(int& argc, char** argv)
     std::vector<std::pair<QtMsgType, QString>> held;
     heldMessages = &held;
     const QtMessageHandler previous = qInstallMessageHandler(whileOpeningTheDisplay);
+    // The system's font configuration, which the menu's first frame needs
+    // and which takes as long to read as the window system's connection
+    // takes to open, mostly waiting for the server: read meanwhile, on the
+    // other core, before Qt asks for it.
+    std::thread fonts([] { FcInit(); });
     auto app = std::make_unique<Application>(argc, argv);
+    fonts.join();
     qInstallMessageHandler(previous);
     heldMessages = nullptr;
     for (const auto& [type, message] : held) previous(type, QMessageLogContext(), message);
