@@ -1,5 +1,6 @@
 #include "startup.h"
 
+#include <fontconfig/fontconfig.h>
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -7,9 +8,8 @@
 #include <QStyleFactory>
 #include <QTranslator>
 #include <cstdio>
-#include <fontconfig/fontconfig.h>
-#include <thread>
 #include <cstdlib>
+#include <thread>
 #include <utility>
 #include <vector>
 
