@@ -7,15 +7,7 @@
 #include <cstdint>
 
 #include "archimedes/calculation.h"
-
-namespace {
-
-void require(bool condition)
-{
-    if (!condition) __builtin_trap();
-}
-
-}  // namespace
+#include "require.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size)
 {

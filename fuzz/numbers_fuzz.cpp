@@ -9,16 +9,12 @@
 #include <string>
 #include <string_view>
 
+#include "require.h"
 #include "runtime/errors.h"
 #include "runtime/numbers.h"
 #include "runtime/spoken.h"
 
 namespace {
-
-void require(bool condition)
-{
-    if (!condition) __builtin_trap();
-}
 
 // The short text of a finite value: a blank or "-", no zero before the
 // point, and the value back within half a unit of its last digit.

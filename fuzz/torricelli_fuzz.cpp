@@ -7,16 +7,8 @@
 #include <cstdint>
 #include <string>
 
+#include "require.h"
 #include "torricelli/calculation.h"
-
-namespace {
-
-void require(bool condition)
-{
-    if (!condition) __builtin_trap();
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size)
 {

@@ -8,15 +8,11 @@
 #include <cstdint>
 #include <cstring>
 
+#include "require.h"
 #include "runtime/errors.h"
 #include "venturi/calculation.h"
 
 namespace {
-
-void require(bool condition)
-{
-    if (!condition) __builtin_trap();
-}
 
 // Runs the filling for `delta`, checking what it gives; false if it ended
 // in a run-time error.
