@@ -31,7 +31,6 @@ public:
         int slowdown = 1;
     };
     explicit Runtime(Options options);
-    Runtime() : Runtime(Options{}) {}
     ~Runtime() override = default;
 
     // Runs the handler of a user action or a window-system event. One
@@ -126,8 +125,6 @@ public:
 
 protected:
     virtual Form* create() = 0;
-
-protected:
     Runtime& runtime_;
 
 private:
