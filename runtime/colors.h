@@ -28,6 +28,27 @@ constexpr int blueOf(Color c)
     return static_cast<int>((c >> 16) & 0xFF);
 }
 
+// How bright a colour is to the eye, and how two differ, as the Web
+// Content Accessibility Guidelines reckon it: a text needs 4.5:1 against
+// its background, a control or a part of a drawing 3:1 against what it
+// touches.
+double relativeLuminance(Color color);
+double contrastRatio(Color a, Color b);
+
+// A dark grey or a light one, whichever stands out against `background`:
+// the runtime's own lines (a scroll bar's border and thumb, a text box's
+// border, an option button's circle), at 3:1 or more against it.
+Color controlInk(Color background);
+
+// The colours a form is painted in. The documents' own, or, for a
+// projector or a pupil who sees less, the high-contrast profile: every
+// text at 4.5:1, every control and every part of a drawing at 3:1, each
+// colour keeping its hue. A colour is painted as a text's ink or as a fill
+// (a background, a shape, a line of the drawing), which may differ.
+enum class Profile { Documents, HighContrast };
+Color textColor(Profile profile, Color color);
+Color fillColor(Profile profile, Color color);
+
 // The sixteen-colour palette; any other index raises InvalidArgument.
 Color QBColor(int index);
 

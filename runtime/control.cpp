@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "fonts.h"
+#include "qt_colors.h"
 #include "session.h"
 #include "twips.h"
 
@@ -86,6 +87,29 @@ void Control::rescale()
 {
     applyGeometry();
     view_->setFont(toQFont(fontSpec_, zoom()));
+}
+
+void Control::setBackground(Color color)
+{
+    background_ = color;
+    if (color == kDefaultColor) return;
+    QPalette palette = view_->palette();
+    const QColor shown = painted(color);
+    palette.setColor(QPalette::Window, shown);
+    palette.setColor(QPalette::Button, shown);
+    view_->setPalette(palette);
+    view_->setAutoFillBackground(true);
+}
+
+QColor Control::painted(Color color) const
+{
+    return toQColor(host().session().fill(color));
+}
+
+void Control::recolour()
+{
+    setBackground(background_);
+    view_->update();
 }
 
 void Control::move(float left, float top, float width, float height)

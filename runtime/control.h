@@ -154,6 +154,8 @@ public:
     virtual QRect viewRect(float left, float top, float width, float height, double zoom) const;
     // Lays the control out again at its form's zoom: place and font.
     virtual void rescale();
+    // Paints the control again in its session's profile of colours.
+    virtual void recolour();
 
 protected:
     double zoom() const;
@@ -169,6 +171,11 @@ protected:
         return true;
     }
     void applyGeometry();
+    // A colour of the documents, filled as the session's profile paints it.
+    QColor painted(Color color) const;
+    // A windowed control's own background, a colour of the documents (none:
+    // the toolkit's), painted in the session's profile.
+    void setBackground(Color color);
     // Tells assistive technology that what it reads for a view has changed.
     static void nameChanged(QWidget& view);
 
@@ -186,6 +193,7 @@ private:
     float left_, top_, width_, height_;
     bool visible_;
     FontSpec fontSpec_;  // its own, or its container's
+    Color background_ = kDefaultColor;
 };
 
 }  // namespace rt

@@ -45,9 +45,9 @@ void Drawing::paint(const DrawCall& d)
     const QPointF a = pixelsOf(QPointF(d.x1, d.y1), surface_.scale());
     const QPointF b = pixelsOf(QPointF(d.x2, d.y2), surface_.scale());
     if (d.kind == DrawCall::Kind::Segment)
-        surface_.line(a, b, toQColor(d.color), d.width);
+        surface_.line(a, b, toQColor(host_.session().fill(d.color)), d.width);
     else
-        surface_.box(QRectF(a, b), toQColor(d.color), d.width, d.kind == DrawCall::Kind::FilledBox);
+        surface_.box(QRectF(a, b), toQColor(host_.session().fill(d.color)), d.width, d.kind == DrawCall::Kind::FilledBox);
 }
 
 void Drawing::keep(const DrawCall& kept)

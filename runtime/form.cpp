@@ -29,6 +29,7 @@ Form::Form(Session& session, const FormProps& props)
       fit_(*this, session.display()),
       notice_(clientArea, *this),
       slowMotion_(*this, session.pacer(), notice_),
+      contrastKey_(*this, session, notice_),
       measures_(props.measures),
       law_(props.law)
 {
@@ -53,9 +54,7 @@ Form::Form(Session& session, const FormProps& props)
     font_ = props.font;
     backColor_ = props.backColor;
     setFont(toQFont(font_));
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, toQColor(backColor_));
-    setPalette(palette);
+    applyBackground();
     setAutoFillBackground(true);
     if (props.icon != nullptr) setWindowIcon(renderIcon(props.icon));
     if (props.left >= 0 && props.top >= 0)
@@ -158,6 +157,21 @@ void Form::moveEvent(QMoveEvent* event)
 {
     QWidget::moveEvent(event);
     fit_.moved();
+}
+
+void Form::applyBackground()
+{
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, toQColor(session_.fill(backColor_)));
+    setPalette(palette);
+}
+
+void Form::recolour()
+{
+    applyBackground();
+    for (Control* c : allControls()) c->recolour();
+    redraw(clientArea.size(), clientArea.devicePixelRatioF() * zoom_);
+    update();
 }
 
 void Form::fitToWindow()

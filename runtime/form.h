@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "contrast.h"
 #include "control.h"
 #include "drawing.h"
 #include "drawing_surface.h"
@@ -107,6 +108,9 @@ public:
     // screen.
     void showAsChosen() { fit_.showAsChosen(); }
     const Notice& notice() const { return notice_; }
+    // Paints the window again in its session's profile of colours: its
+    // background, its controls, its drawing.
+    void recolour();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -119,11 +123,13 @@ protected:
 private:
     std::vector<Control*> allControls() const;
     void fitToWindow();
+    void applyBackground();
 
     Session& session_;
     WindowFit fit_;
     Notice notice_;
     SlowMotion slowMotion_;
+    ContrastKey contrastKey_;
     double zoom_ = 1;
     std::span<const MeasureColumn> measures_;
     const MeasureLaw* law_;

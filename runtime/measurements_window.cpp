@@ -23,6 +23,7 @@
 
 #include "measurements.h"
 #include "measurements_graph.h"
+#include "qt_colors.h"
 
 namespace rt {
 
@@ -38,6 +39,7 @@ MeasurementsWindow::MeasurementsWindow(Measurements& measurements, const QString
       removeButton_(new QPushButton(QStringLiteral("Esborra la &fila"), this)),
       removeAllButton_(new QPushButton(QStringLiteral("Esborra-ho &tot…"), this)),
       designFont_(font()),
+      display_(display),
       fit_(
           *this, display, [](double zoom) { return (QSizeF(900, 640) * zoom).toSize(); },
           [this](double zoom) {
@@ -86,6 +88,7 @@ MeasurementsWindow::MeasurementsWindow(Measurements& measurements, const QString
     QObject::connect(&measurements_, &QAbstractItemModel::modelReset, this, [this] { updateState(); });
     QObject::connect(table_->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] { updateState(); });
     updateState();
+    recolour();
 }
 
 void MeasurementsWindow::bringForward()
@@ -216,6 +219,23 @@ bool MeasurementsWindow::eventFilter(QObject* watched, QEvent* event)
         }
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void MeasurementsWindow::recolour()
+{
+    // The high-contrast profile: black on white, and the table's lines and
+    // the controls' edges in the forms' dark grey.
+    QPalette palette = QApplication::palette();
+    const bool high = display_.profile == Profile::HighContrast;
+    if (high) {
+        for (auto role : {QPalette::Window, QPalette::Base, QPalette::AlternateBase, QPalette::Button})
+            palette.setColor(role, Qt::white);
+        for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) palette.setColor(role, Qt::black);
+        for (auto role : {QPalette::Mid, QPalette::Dark, QPalette::Shadow})
+            palette.setColor(role, toQColor(controlInk(sys::Window)));
+    }
+    setPalette(palette);
+    table_->setStyleSheet(high ? QStringLiteral("QTableView { gridline-color: #595959; }") : QString());
 }
 
 void MeasurementsWindow::updateState()

@@ -41,6 +41,8 @@ public:
     bool saveTo(const QString& path);
     // Asks first.
     void removeAll();
+    // In the session's profile of colours.
+    void recolour();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -60,7 +62,8 @@ private:
     QPushButton* removeButton_;
     QPushButton* removeAllButton_;
     const QFont designFont_;
-    // Zoom and full screen, as the forms have them.
+    // Zoom and full screen, as the forms have them, and their colours.
+    Display& display_;
     WindowFit fit_;
 };
 

@@ -180,6 +180,12 @@ void Runtime::End()
     if (depth_ > 0) throw EndSignal{};
 }
 
+void Runtime::setProfile(Profile profile)
+{
+    display().profile = profile;
+    for (FormInstanceBase* form : forms_) form->recolour();
+}
+
 void Runtime::endProgram(int exitCode)
 {
     if (ended_) return;
@@ -250,6 +256,12 @@ void FormInstanceBase::showMeasurements()
         measurementsWindow_ = std::make_unique<MeasurementsWindow>(
             measurements_, caption_, QStringLiteral("mesures-") + name_.mid(3).toLower(), runtime_.display());
     measurementsWindow_->bringForward();
+}
+
+void FormInstanceBase::recolour()
+{
+    if (window_ != nullptr) window_->recolour();
+    if (measurementsWindow_ != nullptr) measurementsWindow_->recolour();
 }
 
 bool FormInstanceBase::saveMeasurementsAsked()

@@ -57,6 +57,7 @@ public:
     // Ends the program at once: every form is unloaded and no further
     // handler runs. Inside a handler, the rest of that handler is skipped.
     void End() override;
+    void setProfile(Profile profile) override;
     bool ended() const { return ended_; }
     int exitCode() const { return exitCode_; }
 
@@ -117,6 +118,8 @@ public:
     Measurements& measurements() override { return measurements_; }
     // F9: the window of the measurements, brought forward.
     void showMeasurements() override;
+    // Its window, and that of its measurements, in the session's profile.
+    void recolour();
     // Asks where to save the measurements, and saves them there: false if
     // they were not.
     bool saveMeasurementsAsked();

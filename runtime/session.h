@@ -9,6 +9,7 @@
 #include <QWidget>
 #include <functional>
 
+#include "colors.h"
 #include "pacer.h"
 
 namespace rt {
@@ -25,6 +26,8 @@ struct Display {
     // The window manager's frame around a window, as last seen around one:
     // a window just shown has none yet.
     QMargins knownFrame;
+    // The colours every window is painted in (F7).
+    Profile profile = Profile::Documents;
 };
 
 class Session {
@@ -34,6 +37,13 @@ public:
 
     Pacer& pacer() { return pacer_; }
     Display& display() { return display_; }
+    const Display& display() const { return display_; }
+    // A colour of the documents as the session's profile paints it: as a
+    // text's ink, or as a fill.
+    Color ink(Color color) const { return textColor(display_.profile, color); }
+    Color fill(Color color) const { return fillColor(display_.profile, color); }
+    // Paints every window, and those opened afterwards, in `profile`.
+    virtual void setProfile(Profile profile) = 0;
 
     // Runs a user action's handler, or, while one runs, after it.
     virtual void dispatch(QWidget* origin, std::function<void()> handler) = 0;

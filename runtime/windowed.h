@@ -21,14 +21,6 @@ namespace rt {
 
 class Label;
 
-namespace detail {
-
-// Windowed controls fill their background with their own colour, or their
-// container's when the form gives none.
-void paintBackground(QWidget& view, Color color, Color fallback);
-
-}  // namespace detail
-
 class Button : public Control {
 public:
     Button(Container& container, const ButtonProps& props);

@@ -37,7 +37,7 @@ PictureBox::PictureBox(Container& container, const PictureBoxProps& props)
     if (props.border) view.setFrameStyle(QFrame::Box | QFrame::Plain);
     font_ = fontSpec();
     backColor_ = props.backColor == kDefaultColor ? sys::ButtonFace : props.backColor;
-    detail::paintBackground(view, backColor_, kDefaultColor);
+    setBackground(backColor_);
     view.setFocusPolicy(Qt::NoFocus);
     if (props.description != nullptr) view.setAccessibleName(QString::fromUtf8(props.description));
 }
@@ -71,10 +71,9 @@ protected:
 Frame::Frame(Container& container, const FrameProps& props)
     : Control(container, common(props), new FrameView(props.caption), Kind::Windowed)
 {
-    QWidget& view = widget();
     font_ = fontSpec();
     backColor_ = props.backColor == kDefaultColor ? container.backColor() : props.backColor;
-    detail::paintBackground(view, backColor_, kDefaultColor);
+    setBackground(backColor_);
 }
 
 }  // namespace rt

@@ -12,21 +12,6 @@
 
 namespace rt {
 
-namespace detail {
-
-void paintBackground(QWidget& view, Color color, Color fallback)
-{
-    const Color c = color == kDefaultColor ? fallback : color;
-    if (c == kDefaultColor) return;
-    QPalette palette = view.palette();
-    palette.setColor(QPalette::Window, toQColor(c));
-    palette.setColor(QPalette::Button, toQColor(c));
-    view.setPalette(palette);
-    view.setAutoFillBackground(true);
-}
-
-}  // namespace detail
-
 // ---- Button ----------------------------------------------------------------
 
 class Button::View : public QPushButton, public ControlView {
@@ -126,7 +111,8 @@ OptionButton::OptionButton(Container& container, const std::string& name, const 
     : Control(container, named(props, name), new PlainView<QRadioButton>(QString::fromUtf8(props.caption)),
               Kind::Windowed)
 {
-    detail::paintBackground(widget(), props.backColor, container.backColor());
+    // Its own background, or its container's.
+    setBackground(props.backColor == kDefaultColor ? container.backColor() : props.backColor);
     QObject::connect(&button(), &QRadioButton::clicked, [this] {
         if (click_) host().session().dispatch(&widget(), click_);
     });

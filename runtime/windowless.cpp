@@ -10,6 +10,7 @@
 #include "fonts.h"
 #include "pictures.h"
 #include "qt_colors.h"
+#include "session.h"
 #include "twips.h"
 
 namespace rt {
@@ -46,7 +47,7 @@ protected:
     void paintEvent(QPaintEvent*) override
     {
         QPainter p(this);
-        if (!label_.transparent_) p.fillRect(rect(), toQColor(label_.backColor_));
+        if (!label_.transparent_) p.fillRect(rect(), label_.painted(label_.backColor_));
         if (label_.border_) {
             const int w = std::max(1, static_cast<int>(std::lround(label_.zoom())));
             p.setPen(QPen(QColor(64, 64, 64), w, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
@@ -59,7 +60,7 @@ protected:
         const TextLayout layout = label_.textLayout();
         p.setClipRect(r);
         p.setFont(layout.font);
-        p.setPen(toQColor(label_.foreColor_));
+        p.setPen(toQColor(label_.host().session().ink(label_.foreColor_)));
         const int lineHeight = QFontMetrics(layout.font).height();
         QRect line(r.left(), r.top(), r.width(), lineHeight);
         for (const QString& text : layout.lines) {
@@ -211,10 +212,10 @@ protected:
             path.addRoundedRect(r, std::min(r.width(), r.height()) / 6, std::min(r.width(), r.height()) / 6);
         else
             path.addRect(r);
-        if (s.backStyle_ == BackStyle::Opaque) p.fillPath(path, toQColor(s.backColor_));
-        if (s.fillStyle_ == FillStyle::Solid) p.fillPath(path, toQColor(s.fillColor_));
+        if (s.backStyle_ == BackStyle::Opaque) p.fillPath(path, s.painted(s.backColor_));
+        if (s.fillStyle_ == FillStyle::Solid) p.fillPath(path, s.painted(s.fillColor_));
         if (w > 0) {
-            QPen pen(toQColor(s.borderColor_), w);
+            QPen pen(s.painted(s.borderColor_), w);
             pen.setJoinStyle(Qt::MiterJoin);
             p.strokePath(path, pen);
         }
@@ -259,7 +260,7 @@ protected:
         const double z = l.zoom();
         const QPointF a(l.x1_ / kTwipsPerPixel * z - origin.x(), l.y1_ / kTwipsPerPixel * z - origin.y());
         const QPointF b(l.x2_ / kTwipsPerPixel * z - origin.x(), l.y2_ / kTwipsPerPixel * z - origin.y());
-        QPen pen(toQColor(l.borderColor_), l.borderWidth_ * z);
+        QPen pen(l.painted(l.borderColor_), l.borderWidth_ * z);
         pen.setCapStyle(l.borderWidth_ > 1 ? Qt::RoundCap : Qt::SquareCap);
         p.setPen(pen);
         p.drawLine(a, b);
