@@ -33,8 +33,22 @@ double linear(int channel)
 struct Recolouring {
     Color document, text, fill;
 };
+// Each keeps its hue: a darker red, a deeper blue, a deeper cyan.
 constexpr Recolouring kHighContrast[] = {
-    {RGB(255, 0, 0), RGB(192, 0, 0), RGB(255, 0, 0)},
+    // Red: titles, warnings and results at 6.5:1 on white; the product
+    // and the manometer's column dark, so that the water and the tap
+    // around them stand out.
+    {RGB(255, 0, 0), RGB(192, 0, 0), RGB(112, 0, 0)},
+    // Blue: the water of the pipes and the tube, deeper than its tap.
+    {RGB(0, 0, 255), RGB(0, 0, 255), RGB(0, 0, 192)},
+    // The manometer's taps: a green between the dark columns and white.
+    {RGB(0, 192, 0), RGB(0, 128, 0), RGB(0, 168, 0)},
+    // The menu's and the press's cyan, and Archimedes' water: deep enough
+    // against white, light enough for black and navy text on it.
+    {RGB(0, 255, 255), RGB(0, 128, 128), RGB(0, 160, 192)},
+    {RGB(128, 255, 255), RGB(0, 128, 128), RGB(0, 144, 176)},
+    // The menu's title, on that cyan.
+    {RGB(0, 0, 192), RGB(0, 0, 128), RGB(0, 0, 192)},
 };
 
 const Recolouring* recolouring(Profile profile, Color color)
@@ -60,8 +74,18 @@ double contrastRatio(Color a, Color b)
 
 Color controlInk(Color background)
 {
-    const Color dark = RGB(89, 89, 89), light = RGB(200, 200, 200);
-    return contrastRatio(dark, background) >= contrastRatio(light, background) ? dark : light;
+    // A grey where one stands out; on a colour as bright as a mid grey,
+    // black or white.
+    for (const Color grey : {RGB(89, 89, 89), RGB(200, 200, 200)})
+        if (contrastRatio(grey, background) >= 3.5) return grey;
+    return contrastRatio(RGB(0, 0, 0), background) >= contrastRatio(RGB(255, 255, 255), background) ? RGB(0, 0, 0)
+                                                                                                    : RGB(255, 255, 255);
+}
+
+Color haloOf(Color ink)
+{
+    return contrastRatio(ink, RGB(255, 255, 255)) >= contrastRatio(ink, RGB(0, 0, 0)) ? RGB(255, 255, 255)
+                                                                                      : RGB(0, 0, 0);
 }
 
 Color textColor(Profile profile, Color color)

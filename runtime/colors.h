@@ -40,6 +40,10 @@ double contrastRatio(Color a, Color b);
 // border, an option button's circle), at 3:1 or more against it.
 Color controlInk(Color background);
 
+// White or black, whichever stands out against a text's `ink`: in the
+// high-contrast profile, a text drawn over a picture is ringed with it.
+Color haloOf(Color ink);
+
 // The colours a form is painted in. The documents' own, or, for a
 // projector or a pupil who sees less, the high-contrast profile: every
 // text at 4.5:1, every control and every part of a drawing at 3:1, each

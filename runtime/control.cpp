@@ -106,6 +106,12 @@ QColor Control::painted(Color color) const
     return toQColor(host().session().fill(color));
 }
 
+QColor Control::edgeInk() const
+{
+    const Color under = background_ != kDefaultColor ? background_ : container_.backColor();
+    return toQColor(controlInk(host().session().fill(under)));
+}
+
 void Control::recolour()
 {
     setBackground(background_);

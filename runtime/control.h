@@ -89,13 +89,6 @@ private:
     Control* control_ = nullptr;
 };
 
-// A control's widget of a Qt class, with nothing of its own.
-template <class W>
-class PlainView : public W, public ControlView {
-public:
-    using W::W;
-};
-
 class Control {
 public:
     enum class Kind { Windowless, Windowed };
@@ -156,6 +149,12 @@ public:
     virtual void rescale();
     // Paints the control again in its session's profile of colours.
     virtual void recolour();
+    // A colour of the documents, filled as the session's profile paints it.
+    QColor painted(Color color) const;
+    // The colour of the runtime's own lines on the control (a border, a
+    // thumb, a circle): at 3:1 or more against what it stands on, its own
+    // background or its container's, in either profile.
+    QColor edgeInk() const;
 
 protected:
     double zoom() const;
@@ -171,8 +170,6 @@ protected:
         return true;
     }
     void applyGeometry();
-    // A colour of the documents, filled as the session's profile paints it.
-    QColor painted(Color color) const;
     // A windowed control's own background, a colour of the documents (none:
     // the toolkit's), painted in the session's profile.
     void setBackground(Color color);

@@ -1,6 +1,7 @@
 #include "windowed.h"
 
 #include <QKeyEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
@@ -98,6 +99,27 @@ void OptionButton::chooseFromOutside()
 
 namespace {
 
+// Its circle at 3:1 or more against what the option stands on.
+class OptionView : public QRadioButton, public ControlView {
+public:
+    using QRadioButton::QRadioButton;
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        QRadioButton::paintEvent(event);
+        if (control() == nullptr) return;
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        const QRectF circle = QRectF(style()->subElementRect(QStyle::SE_RadioButtonIndicator, &option, this))
+                                  .adjusted(1.5, 1.5, -1.5, -1.5);
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(control()->edgeInk(), 2));
+        p.drawEllipse(circle);
+    }
+};
+
 ControlProps named(const OptionButtonProps& props, const std::string& name)
 {
     ControlProps common = rt::common(props);
@@ -108,7 +130,7 @@ ControlProps named(const OptionButtonProps& props, const std::string& name)
 }  // namespace
 
 OptionButton::OptionButton(Container& container, const std::string& name, const OptionButtonProps& props)
-    : Control(container, named(props, name), new PlainView<QRadioButton>(QString::fromUtf8(props.caption)),
+    : Control(container, named(props, name), new OptionView(QString::fromUtf8(props.caption)),
               Kind::Windowed)
 {
     // Its own background, or its container's.

@@ -4,11 +4,14 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QPainter>
+#include <QStyleOptionSlider>
 #include <QSignalBlocker>
 #include <cmath>
 #include <optional>
 
 #include "errors.h"
+#include "qt_colors.h"
 #include "session.h"
 #include "windowless.h"
 
@@ -83,7 +86,25 @@ class ScrollBarView : public QScrollBar, public ControlView {
 public:
     ScrollBarView() : QScrollBar(Qt::Horizontal) {}
 
+    // Where the value is shown, at 3:1 or more: the thumb against its track,
+    // and the bar's edge against the form.
+    static constexpr Color kTrack = RGB(240, 240, 240), kThumb = RGB(110, 110, 110);
+
 protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        QScrollBar::paintEvent(event);
+        QStyleOptionSlider option;
+        initStyleOption(&option);
+        const auto part = [&](QStyle::SubControl sub) {
+            return style()->subControlRect(QStyle::CC_ScrollBar, &option, sub, this);
+        };
+        QPainter p(this);
+        p.fillRect(part(QStyle::SC_ScrollBarGroove), toQColor(kTrack));
+        p.fillRect(part(QStyle::SC_ScrollBarSlider), toQColor(kThumb));
+        if (control() != nullptr) p.setPen(control()->edgeInk());
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
     void keyPressEvent(QKeyEvent* event) override
     {
         const auto action = [&]() -> std::optional<SliderAction> {
@@ -203,6 +224,14 @@ public:
     explicit View(TextBox& box) : box_(box) {}
 
 protected:
+    // An empty box is known by its edge: at 3:1 or more against the form.
+    void paintEvent(QPaintEvent* event) override
+    {
+        QLineEdit::paintEvent(event);
+        QPainter p(this);
+        p.setPen(box_.edgeInk());
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
     void keyPressEvent(QKeyEvent* event) override
     {
         if (box_.keyDown_) {

@@ -60,11 +60,24 @@ protected:
         const TextLayout layout = label_.textLayout();
         p.setClipRect(r);
         p.setFont(layout.font);
-        p.setPen(toQColor(label_.host().session().ink(label_.foreColor_)));
+        const Session& session = label_.host().session();
+        const Color ink = session.ink(label_.foreColor_);
+        // In the high-contrast profile a text over a picture is ringed, so
+        // that it reads on whatever is drawn under it.
+        const bool ringed = label_.transparent_ && session.display().profile == Profile::HighContrast;
+        const int ring = std::max(1, static_cast<int>(std::lround(label_.zoom())));
         const int lineHeight = QFontMetrics(layout.font).height();
         QRect line(r.left(), r.top(), r.width(), lineHeight);
         for (const QString& text : layout.lines) {
-            p.drawText(line, align | Qt::AlignTop | Qt::TextSingleLine, text);
+            const int flags = align | Qt::AlignTop | Qt::TextSingleLine;
+            if (ringed) {
+                p.setPen(toQColor(haloOf(ink)));
+                for (int dx = -ring; dx <= ring; dx += ring)
+                    for (int dy = -ring; dy <= ring; dy += ring)
+                        if (dx != 0 || dy != 0) p.drawText(line.translated(dx, dy), flags, text);
+            }
+            p.setPen(toQColor(ink));
+            p.drawText(line, flags, text);
             line.translate(0, lineHeight);
         }
     }

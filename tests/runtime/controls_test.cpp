@@ -303,6 +303,7 @@ TEST_F(Controls, ScreenReadersSeeTheFormAsAPupilDoes)
     EXPECT_EQ(window->text(QAccessible::Description), "Un formulari de prova.");
     EXPECT_TRUE(window->text(QAccessible::Help).contains("Ctrl+0"));
     EXPECT_TRUE(window->text(QAccessible::Help).contains("Cada vegada que premeu F5"));
+    EXPECT_TRUE(window->text(QAccessible::Help).contains("F7 activa i desactiva el contrast alt"));
     EXPECT_TRUE(window->text(QAccessible::Help).contains("F9, en un simulador, obre la taula"));
     ASSERT_EQ(window->childCount(), 1);
     QAccessibleInterface* client = window->child(0);
