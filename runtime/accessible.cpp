@@ -92,8 +92,7 @@ private:
             if (t == QAccessible::Description) return f->description();
             if (t == QAccessible::Help)
                 return QString::fromUtf8(kZoomKeys) + u' ' + QString::fromUtf8(kSlowMotionKeys) + u' ' +
-                       QString::fromUtf8(kContrastKeys) + u' ' +
-                       QString::fromUtf8(kMeasurementKeys);
+                       QString::fromUtf8(kContrastKeys) + u' ' + QString::fromUtf8(kMeasurementKeys);
         }
         if (t == QAccessible::Name) {
             if (surface() != nullptr) return drawingDescriptionOf(*widget());

@@ -78,8 +78,9 @@ Color controlInk(Color background)
     // black or white.
     for (const Color grey : {RGB(89, 89, 89), RGB(200, 200, 200)})
         if (contrastRatio(grey, background) >= 3.5) return grey;
-    return contrastRatio(RGB(0, 0, 0), background) >= contrastRatio(RGB(255, 255, 255), background) ? RGB(0, 0, 0)
-                                                                                                    : RGB(255, 255, 255);
+    return contrastRatio(RGB(0, 0, 0), background) >= contrastRatio(RGB(255, 255, 255), background)
+               ? RGB(0, 0, 0)
+               : RGB(255, 255, 255);
 }
 
 Color haloOf(Color ink)

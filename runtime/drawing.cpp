@@ -47,7 +47,8 @@ void Drawing::paint(const DrawCall& d)
     if (d.kind == DrawCall::Kind::Segment)
         surface_.line(a, b, toQColor(host_.session().fill(d.color)), d.width);
     else
-        surface_.box(QRectF(a, b), toQColor(host_.session().fill(d.color)), d.width, d.kind == DrawCall::Kind::FilledBox);
+        surface_.box(QRectF(a, b), toQColor(host_.session().fill(d.color)), d.width,
+                     d.kind == DrawCall::Kind::FilledBox);
 }
 
 void Drawing::keep(const DrawCall& kept)

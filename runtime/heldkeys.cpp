@@ -15,7 +15,8 @@ constexpr unsigned long kRepeatWindowMs = 1000;
 bool keepsRepeats(const QObject* target, const QKeyEvent& event)
 {
     if (event.type() != QEvent::KeyPress) return false;  // access keys never repeat
-    // Nor the function keys, which step a choice (full screen, slow motion).
+    // Nor the function keys, which step a choice (full screen, slow motion,
+    // contrast).
     if (event.key() >= Qt::Key_F1 && event.key() <= Qt::Key_F35) return false;
     if (event.modifiers() & (Qt::AltModifier | Qt::ControlModifier | Qt::MetaModifier)) return false;
     // A key reaches the window first, then the widget with the focus.

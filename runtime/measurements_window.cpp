@@ -230,7 +230,8 @@ void MeasurementsWindow::recolour()
     if (high) {
         for (auto role : {QPalette::Window, QPalette::Base, QPalette::AlternateBase, QPalette::Button})
             palette.setColor(role, Qt::white);
-        for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) palette.setColor(role, Qt::black);
+        for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+            palette.setColor(role, Qt::black);
         for (auto role : {QPalette::Mid, QPalette::Dark, QPalette::Shadow})
             palette.setColor(role, toQColor(controlInk(sys::Window)));
     }

@@ -130,8 +130,7 @@ ControlProps named(const OptionButtonProps& props, const std::string& name)
 }  // namespace
 
 OptionButton::OptionButton(Container& container, const std::string& name, const OptionButtonProps& props)
-    : Control(container, named(props, name), new OptionView(QString::fromUtf8(props.caption)),
-              Kind::Windowed)
+    : Control(container, named(props, name), new OptionView(QString::fromUtf8(props.caption)), Kind::Windowed)
 {
     // Its own background, or its container's.
     setBackground(props.backColor == kDefaultColor ? container.backColor() : props.backColor);

@@ -3,10 +3,10 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <QScrollBar>
 #include <QPainter>
-#include <QStyleOptionSlider>
+#include <QScrollBar>
 #include <QSignalBlocker>
+#include <QStyleOptionSlider>
 #include <cmath>
 #include <optional>
 

@@ -57,7 +57,8 @@ bool underTheDrawing(rt::Form& form, const QWidget& view)
     const auto* surface = find<rt::DrawingSurface>(form, "dibuix");
     const QImage& drawn = surface->image();
     if (drawn.isNull()) return false;
-    const QPointF p = QPointF(surface->mapFrom(&form, view.mapTo(&form, view.rect().center()))) * surface->devicePixelRatioF();
+    const QPointF p =
+        QPointF(surface->mapFrom(&form, view.mapTo(&form, view.rect().center()))) * surface->devicePixelRatioF();
     return drawn.valid(p.toPoint()) && drawn.pixelColor(p.toPoint()).alpha() > 0;
 }
 
@@ -85,7 +86,8 @@ const Shown kShown[] = {
          click(f, "OptTriar(2)");
          click(f, "cmdIniciarMoviment");
      },
-     {{"the water against the form", 4500, 2700, 4500, 2400}, {"the container against the water", 6120, 7410, 5100, 7410}}},
+     {{"the water against the form", 4500, 2700, 4500, 2400},
+      {"the container against the water", 6120, 7410, 5100, 7410}}},
     {"cmdTorricelli",
      [](QWidget& f) {
          pupil::type(f, "txtAlturaLíquid", "10");
@@ -161,10 +163,12 @@ std::vector<std::string> shortfalls(rt::Form& form, bool highContrast)
             option.sliderPosition = option.sliderValue = bar->value();
             option.pageStep = bar->pageStep(), option.singleStep = bar->singleStep();
             option.subControls = QStyle::SC_All;
-            const QRect thumb = bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, bar);
-            const QRect groove = bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarGroove, bar);
+            const QRect thumb =
+                bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, bar);
+            const QRect groove =
+                bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarGroove, bar);
             const QPoint track = thumb.right() + 4 < groove.right() ? QPoint(groove.right() - 2, r.center().y())
-                                                                     : QPoint(groove.left() + 2, r.center().y());
+                                                                    : QPoint(groove.left() + 2, r.center().y());
             check(name + " thumb", at(image, form, *view, thumb.center()), at(image, form, *view, track), 3);
         }
         if (qobject_cast<QScrollBar*>(view) != nullptr || dynamic_cast<rt::TextBox*>(control) != nullptr) {
@@ -205,8 +209,8 @@ TEST(Contrast, EveryTextAndControlOfEveryFormInBothProfiles)
             for (const std::string& f : shortfalls(form, highContrast)) found.push_back(f);
             if (highContrast) {
                 for (const Touching& t : s.drawing)
-                    if (const double ratio = rt::contrastRatio(colorOf(pixel(form, t.x1, t.y1)),
-                                                               colorOf(pixel(form, t.x2, t.y2)));
+                    if (const double ratio =
+                            rt::contrastRatio(colorOf(pixel(form, t.x1, t.y1)), colorOf(pixel(form, t.x2, t.y2)));
                         ratio < 3)
                         found.push_back(form.objectName().toStdString() + " " + t.what + ": " +
                                         std::to_string(ratio).substr(0, 4) + ":1");
