@@ -57,7 +57,9 @@ protected:
         const QFontMetrics metrics(font());
         const int middle = metrics.height() / 2;
         const QRect border = rect().adjusted(0, middle, -1, -1);
-        p.setPen(QColor(128, 128, 128));
+        // The etched line's dark half at 3:1 or more against the frame's
+        // background, in either profile.
+        p.setPen(control() != nullptr ? control()->edgeInk() : QColor(128, 128, 128));
         p.drawRect(border.adjusted(0, 0, -1, -1));
         p.setPen(Qt::white);
         p.drawRect(border.adjusted(1, 1, 0, 0));

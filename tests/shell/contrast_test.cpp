@@ -171,7 +171,8 @@ std::vector<std::string> shortfalls(rt::Form& form, bool highContrast)
                                                                     : QPoint(groove.left() + 2, r.center().y());
             check(name + " thumb", at(image, form, *view, thumb.center()), at(image, form, *view, track), 3);
         }
-        if (qobject_cast<QScrollBar*>(view) != nullptr || dynamic_cast<rt::TextBox*>(control) != nullptr) {
+        if (qobject_cast<QScrollBar*>(view) != nullptr || dynamic_cast<rt::TextBox*>(control) != nullptr ||
+            dynamic_cast<rt::Frame*>(control) != nullptr) {
             const rt::Color outside = at(image, form, *view, QPoint(-2, r.center().y()));
             check(name + " edge", at(image, form, *view, QPoint(0, r.center().y())), outside, 3);
         }
