@@ -80,6 +80,15 @@ bool waitsForHandler(Session& session, QWidget& view, const T& before, const T& 
 
 namespace {
 
+// A box's or a bar's edge, in the ink that stands out against what the
+// control stands on.
+void drawEdge(QWidget& view, const Control& control)
+{
+    QPainter p(&view);
+    p.setPen(control.edgeInk());
+    p.drawRect(view.rect().adjusted(0, 0, -1, -1));
+}
+
 // Up and PageUp go towards Min as Left does, Down and PageDown towards Max
 // as Right does: a horizontal bar's keys in every form.
 class ScrollBarView : public QScrollBar, public ControlView {
@@ -99,11 +108,12 @@ protected:
         const auto part = [&](QStyle::SubControl sub) {
             return style()->subControlRect(QStyle::CC_ScrollBar, &option, sub, this);
         };
-        QPainter p(this);
-        p.fillRect(part(QStyle::SC_ScrollBarGroove), toQColor(kTrack));
-        p.fillRect(part(QStyle::SC_ScrollBarSlider), toQColor(kThumb));
-        if (control() != nullptr) p.setPen(control()->edgeInk());
-        p.drawRect(rect().adjusted(0, 0, -1, -1));
+        {
+            QPainter p(this);
+            p.fillRect(part(QStyle::SC_ScrollBarGroove), toQColor(kTrack));
+            p.fillRect(part(QStyle::SC_ScrollBarSlider), toQColor(kThumb));
+        }
+        if (control() != nullptr) drawEdge(*this, *control());
     }
     void keyPressEvent(QKeyEvent* event) override
     {
@@ -228,9 +238,7 @@ protected:
     void paintEvent(QPaintEvent* event) override
     {
         QLineEdit::paintEvent(event);
-        QPainter p(this);
-        p.setPen(box_.edgeInk());
-        p.drawRect(rect().adjusted(0, 0, -1, -1));
+        drawEdge(*this, box_);
     }
     void keyPressEvent(QKeyEvent* event) override
     {

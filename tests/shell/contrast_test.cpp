@@ -200,7 +200,17 @@ TEST(Contrast, EveryTextAndControlOfEveryFormInBothProfiles)
     shell::Program program(sessionOptions());
     program.start();
     for (bool highContrast : {false, true}) {
-        program.session().setProfile(highContrast ? rt::Profile::HighContrast : rt::Profile::Documents);
+        if (highContrast) {
+            // F7, as the window system delivers it, on the menu: said, shown,
+            // and holding for every window opened afterwards.
+            rt::Form& menu = *program.menu.window();
+            activate(menu);
+            sendKey(QEvent::KeyPress, Qt::Key_F7, Qt::NoModifier, 7'000'000);
+            sendKey(QEvent::KeyRelease, Qt::Key_F7, Qt::NoModifier, 7'000'050);
+            EXPECT_EQ(menu.lastAnnouncement(), "Contrast alt activat.");
+            EXPECT_EQ(menu.notice().label().text(), "Contrast alt activat");
+            ASSERT_EQ(program.session().display().profile, rt::Profile::HighContrast);
+        }
         std::vector<std::string> found = shortfalls(*program.menu.window(), highContrast);
         for (const Shown& s : kShown) {
             click(*program.menu.window(), s.menuButton);
@@ -222,4 +232,11 @@ TEST(Contrast, EveryTextAndControlOfEveryFormInBothProfiles)
         for (const std::string& f : found) all += "\n  " + f;
         EXPECT_TRUE(found.empty()) << (highContrast ? "high contrast:" : "documents' colours:") << all;
     }
+    // F7 again: the documents' colours.
+    rt::Form& menu = *program.menu.window();
+    activate(menu);
+    sendKey(QEvent::KeyPress, Qt::Key_F7, Qt::NoModifier, 7'100'000);
+    sendKey(QEvent::KeyRelease, Qt::Key_F7, Qt::NoModifier, 7'100'050);
+    EXPECT_EQ(menu.lastAnnouncement(), "Contrast alt desactivat.");
+    EXPECT_EQ(program.session().display().profile, rt::Profile::Documents);
 }
