@@ -227,16 +227,16 @@ void MeasurementsWindow::recolour()
     // the controls' edges in the forms' dark grey.
     QPalette palette = QApplication::palette();
     const bool high = display_.profile == Profile::HighContrast;
+    const QColor lines = toQColor(controlInk(sys::Window));
     if (high) {
         for (auto role : {QPalette::Window, QPalette::Base, QPalette::AlternateBase, QPalette::Button})
             palette.setColor(role, Qt::white);
         for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
             palette.setColor(role, Qt::black);
-        for (auto role : {QPalette::Mid, QPalette::Dark, QPalette::Shadow})
-            palette.setColor(role, toQColor(controlInk(sys::Window)));
+        for (auto role : {QPalette::Mid, QPalette::Dark, QPalette::Shadow}) palette.setColor(role, lines);
     }
     setPalette(palette);
-    table_->setStyleSheet(high ? QStringLiteral("QTableView { gridline-color: #595959; }") : QString());
+    table_->setStyleSheet(high ? QStringLiteral("QTableView { gridline-color: %1; }").arg(lines.name()) : QString());
 }
 
 void MeasurementsWindow::updateState()

@@ -4,6 +4,7 @@
 // runtime paints.
 
 #include <gtest/gtest.h>
+#include <QApplication>
 #include <QImage>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -225,6 +226,30 @@ TEST(Contrast, EveryTextAndControlOfEveryFormInBothProfiles)
                         ratio < 3)
                         found.push_back(form.objectName().toStdString() + " " + t.what + ": " +
                                         std::to_string(ratio).substr(0, 4) + ":1");
+            }
+            // Its measurements' window, through F9, in the same colours.
+            if (highContrast) {
+                sendKey(QEvent::KeyPress, Qt::Key_F9, Qt::NoModifier, 8'000'000);
+                sendKey(QEvent::KeyRelease, Qt::Key_F9, Qt::NoModifier, 8'000'050);
+                QWidget* table = nullptr;
+                for (QWidget* w : QApplication::topLevelWidgets())
+                    if (w->objectName() == "mesures" && w->isVisible()) table = w;
+                if (table == nullptr) {
+                    found.push_back(form.objectName().toStdString() + " measurements: not shown");
+                } else {
+                    const QPalette& p = table->palette();
+                    const auto pair = [&](const char* what, QPalette::ColorRole a, QPalette::ColorRole b,
+                                          double needed) {
+                        if (rt::contrastRatio(colorOf(p.color(a)), colorOf(p.color(b))) < needed)
+                            found.push_back(form.objectName().toStdString() + " measurements' " + what);
+                    };
+                    pair("text", QPalette::Text, QPalette::Base, 4.5);
+                    pair("labels", QPalette::WindowText, QPalette::Window, 4.5);
+                    pair("buttons", QPalette::ButtonText, QPalette::Button, 4.5);
+                    pair("lines", QPalette::Mid, QPalette::Base, 3);
+                    table->close();
+                }
+                activate(form);
             }
             click(form, "cmdSortir");
         }
