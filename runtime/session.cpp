@@ -4,9 +4,14 @@
 
 namespace rt {
 
+bool windowSystemPlacesWindows()
+{
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
 Session::Session()
 {
-    display_.windowSystemPlacesWindows = QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+    display_.windowSystemPlacesWindows = windowSystemPlacesWindows();
 }
 
 }  // namespace rt

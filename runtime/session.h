@@ -30,6 +30,10 @@ struct Display {
     Profile profile = Profile::Documents;
 };
 
+// Whether the platform is one whose window system places the windows
+// (Wayland): what a new session's Display starts from.
+bool windowSystemPlacesWindows();
+
 class Session {
 public:
     Session(const Session&) = delete;

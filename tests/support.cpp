@@ -251,7 +251,7 @@ rt::Runtime::Options sessionOptions()
 
 bool onWayland()
 {
-    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+    return rt::windowSystemPlacesWindows();
 }
 
 }  // namespace test
