@@ -487,6 +487,12 @@ if frame is not None:
     check(took > 5.5, "the stroke at a quarter of its pace took %.1f s" % took)
     key("F5")
     announced("Animacions a velocitat normal")
+    # The high-contrast profile, F7 held or not: switched once, said once.
+    hold("F7", 1)
+    announced("Contrast alt activat")
+    quiet(3, "F7 held")
+    key("F7")
+    announced("Contrast alt desactivat")
     back_to_menu("Principi de Pascal")
 
 # ---- continuity and Venturi: their results, heard ------------------------
