@@ -49,6 +49,7 @@ frmArquímedes::frmArquímedes(rt::Session& session, Values& values)
             .description = "Un recipient submergit a l'aigua s'omple fins a l'altura que trieu amb un producte de la "
                            "densitat que trieu; puja, baixa o es manté segons si l'empenta és més gran, més petita "
                            "o igual que el seu pes.",
+            .help = "arquimedes",
             .backColor = sys::TitleBarText,
             .measures = kMeasures,
             .law = &kLaw}),

@@ -56,6 +56,7 @@ frmCabal::frmCabal(rt::Session& session, Values& values)
             .caption = "Equació de continuïtat",
             .description = "Un mateix cabal passa per una canonada de tres trams; amb el cabal i els diàmetres que "
                            "trieu es calcula la velocitat del fluid a cada tram.",
+            .help = "continuitat",
             .backColor = kBack,
             .measures = kMeasures,
             .law = &kLaw}),

@@ -46,6 +46,7 @@ frmPascal::frmPascal(rt::Session& session)
             .description = "Una premsa hidràulica: la força aplicada a l'èmbol 1 produeix una pressió que es "
                            "transmet per tot el líquid i fa pujar l'èmbol 2 amb una força resultant més gran (igual "
                            "si els èmbols són iguals).",
+            .help = "pascal",
             .font = {"Arial", 14.25f},
             .measures = kMeasures,
             .law = &kLaw})

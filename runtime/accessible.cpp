@@ -10,7 +10,6 @@
 #include <cmath>
 
 #include "form.h"
-#include "measurements_window.h"
 #include "speech.h"
 #include "spoken.h"
 #include "windowed.h"
@@ -90,9 +89,7 @@ private:
         if (const Form* f = form()) {
             if (t == QAccessible::Name) return f->windowTitle();
             if (t == QAccessible::Description) return f->description();
-            if (t == QAccessible::Help)
-                return QString::fromUtf8(kZoomKeys) + u' ' + QString::fromUtf8(kSlowMotionKeys) + u' ' +
-                       QString::fromUtf8(kContrastKeys) + u' ' + QString::fromUtf8(kMeasurementKeys);
+            if (t == QAccessible::Help) return keysHelp(f->kind());
         }
         if (t == QAccessible::Name) {
             if (surface() != nullptr) return drawingDescriptionOf(*widget());

@@ -1,8 +1,5 @@
 #include "contrast.h"
 
-#include <QKeySequence>
-#include <QShortcut>
-
 #include "session.h"
 
 namespace rt {
@@ -13,18 +10,12 @@ QString profileSentence(Profile profile)
                                             : QStringLiteral("Contrast alt desactivat");
 }
 
-ContrastKey::ContrastKey(QWidget& window, Session& session, Notice& notice) : session_(session), notice_(notice)
-{
-    QObject::connect(new QShortcut(QKeySequence(Qt::Key_F7), &window), &QShortcut::activated, &window,
-                     [this] { toggle(); });
-}
-
-void ContrastKey::toggle()
+void toggleContrast(Session& session, Notice& notice)
 {
     const Profile next =
-        session_.display().profile == Profile::HighContrast ? Profile::Documents : Profile::HighContrast;
-    session_.setProfile(next);
-    notice_.tell(profileSentence(next));
+        session.display().profile == Profile::HighContrast ? Profile::Documents : Profile::HighContrast;
+    session.setProfile(next);
+    notice.tell(profileSentence(next));
 }
 
 }  // namespace rt

@@ -3,7 +3,6 @@
 // opened afterwards, until the program ends.
 
 #include <QString>
-#include <QWidget>
 
 #include "colors.h"
 #include "notice.h"
@@ -12,26 +11,10 @@ namespace rt {
 
 class Session;
 
-// How a teacher finds the key, in each window's help.
-inline constexpr const char* kContrastKeys =
-    "F7 activa i desactiva el contrast alt: colors més intensos, per a un projector o per a qui hi veu poc.";
-
 // What the pupil hears and reads once F7 has chosen `profile`.
 QString profileSentence(Profile profile);
 
-class ContrastKey {
-public:
-    // F7 on `window` switches `session`'s profile; `notice` shows and says
-    // the new one.
-    ContrastKey(QWidget& window, Session& session, Notice& notice);
-    ContrastKey(const ContrastKey&) = delete;
-    ContrastKey& operator=(const ContrastKey&) = delete;
-
-private:
-    void toggle();
-
-    Session& session_;
-    Notice& notice_;
-};
+// F7: switches `session`'s profile; `notice` shows and says the new one.
+void toggleContrast(Session& session, Notice& notice);
 
 }  // namespace rt

@@ -4,7 +4,6 @@
 #include <QCloseEvent>
 #include <QIcon>
 #include <QMouseEvent>
-#include <QShortcut>
 #include <algorithm>
 
 #include "fonts.h"
@@ -27,19 +26,20 @@ Form::Form(Session& session, const FormProps& props)
       Speech(session, clientArea, drawingSurface, props.description),
       session_(session),
       fit_(*this, session.display()),
-      notice_(clientArea, *this),
-      slowMotion_(*this, session.pacer(), notice_),
-      contrastKey_(*this, session, notice_),
+      notice_(clientArea, [this](const QString& sentence) { announce(sentence); }),
       measures_(props.measures),
-      law_(props.law)
+      law_(props.law),
+      helpPage_(QString::fromUtf8(props.help))
 {
-    // F9: the simulator's measurements.
+    KeyActions keys = sharedKeyActions(session, fit_, notice_, helpPage_);
+    // F9: a simulator's measurements.
     if (!measures_.empty())
-        QObject::connect(new QShortcut(QKeySequence(Qt::Key_F9), this), &QShortcut::activated, this, [this] {
+        keys.emplace_back(Key::Measurements, [this] {
             if (holder_ == nullptr) return;
             holder_->measurements().setColumns(measures_, law_);
             holder_->showMeasurements();
         });
+    installKeys(*this, kind(), keys);
     setObjectName(QString::fromUtf8(props.name));
     setWindowTitle(QString::fromUtf8(props.caption));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |

@@ -9,13 +9,13 @@
 #include <string>
 #include <vector>
 
-#include "contrast.h"
 #include "control.h"
 #include "drawing.h"
 #include "drawing_surface.h"
 #include "focus_mark.h"
+#include "keys.h"
 #include "measurements.h"
-#include "slow_motion.h"
+#include "notice.h"
 #include "speech.h"
 #include "window_fit.h"
 
@@ -42,6 +42,8 @@ struct FormProps {
     const char* caption = "";
     // One sentence on what the form is for, read by screen readers.
     const char* description = "";
+    // Its page of the help (F1).
+    const char* help = "";
     Color backColor = sys::TitleBarText;
     FontSpec font = {"MS Sans Serif", 8.25f};
     const char* icon = nullptr;  // resource path of an SVG icon
@@ -108,6 +110,11 @@ public:
     // screen.
     void showAsChosen() { fit_.showAsChosen(); }
     const Notice& notice() const { return notice_; }
+    // A sentence shown for a moment and said.
+    void tell(const QString& sentence) { notice_.tell(sentence); }
+    const QString& helpPage() const { return helpPage_; }
+    // The menu, or a simulator: which keys it has.
+    WindowKind kind() const { return measures_.empty() ? MenuWindow : SimulatorWindow; }
     // Paints the window again in its session's profile of colours: its
     // background, its controls, its drawing.
     void recolour();
@@ -128,11 +135,10 @@ private:
     Session& session_;
     WindowFit fit_;
     Notice notice_;
-    SlowMotion slowMotion_;
-    ContrastKey contrastKey_;
     double zoom_ = 1;
     std::span<const MeasureColumn> measures_;
     const MeasureLaw* law_;
+    const QString helpPage_;
     FormHolder* holder_ = nullptr;
     bool loadFinished_ = false;
     bool pressed_ = false;

@@ -21,14 +21,16 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include "keys.h"
 #include "measurements.h"
 #include "measurements_graph.h"
 #include "qt_colors.h"
+#include "spoken.h"
 
 namespace rt {
 
 MeasurementsWindow::MeasurementsWindow(Measurements& measurements, const QString& simulator, const QString& file,
-                                       Display& display)
+                                       const QString& help, Session& session)
     : measurements_(measurements),
       file_(file),
       table_(new QTableView(this)),
@@ -39,9 +41,9 @@ MeasurementsWindow::MeasurementsWindow(Measurements& measurements, const QString
       removeButton_(new QPushButton(QStringLiteral("Esborra la &fila"), this)),
       removeAllButton_(new QPushButton(QStringLiteral("Esborra-ho &tot…"), this)),
       designFont_(font()),
-      display_(display),
+      display_(session.display()),
       fit_(
-          *this, display, [](double zoom) { return (QSizeF(900, 640) * zoom).toSize(); },
+          *this, session.display(), [](double zoom) { return (QSizeF(900, 640) * zoom).toSize(); },
           [this](double zoom) {
               QFont zoomed = designFont_;
               if (designFont_.pointSizeF() > 0)
@@ -50,8 +52,16 @@ MeasurementsWindow::MeasurementsWindow(Measurements& measurements, const QString
                   zoomed.setPixelSize(static_cast<int>(designFont_.pixelSize() * zoom));
               setFont(zoomed);
               table_->verticalHeader()->setDefaultSectionSize(QFontMetrics(zoomed).height() * 3 / 2);
-          })
+              notice_.rescale(zoom);
+          }),
+      said_(*this),
+      notice_(*this, [this](const QString& sentence) { said_.say(sentence); })
 {
+    KeyActions keys = sharedKeyActions(session, fit_, notice_, help);
+    keys.emplace_back(Key::Close, [this] { close(); });
+    installKeys(*this, MeasurementsWindowKind, keys);
+    // (A widget's accessible help is its "what's this" text.)
+    setWhatsThis(QString::fromStdString(spokenText(keysHelp(MeasurementsWindowKind).toStdString())));
     setObjectName(QStringLiteral("mesures"));
     setWindowTitle(QStringLiteral("Mesures: %1").arg(simulator));
     setAccessibleDescription(

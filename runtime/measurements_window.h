@@ -5,12 +5,9 @@
 
 #include <QWidget>
 
+#include "notice.h"
+#include "speech.h"
 #include "window_fit.h"
-
-// How a pupil finds the table, in each window's help.
-inline constexpr const char* kMeasurementKeys =
-    "F9, en un simulador, obre la taula de les seves mesures: cada càlcul hi afegeix una fila, i Ctrl+C copia "
-    "les files triades, o totes.";
 
 class QLabel;
 class QPushButton;
@@ -23,9 +20,11 @@ class MeasurementsGraph;
 
 class MeasurementsWindow : public QWidget {
 public:
-    // `file` names the files it suggests ("mesures-torricelli"); `display`
-    // is the session's choice of zoom and full screen.
-    MeasurementsWindow(Measurements& measurements, const QString& simulator, const QString& file, Display& display);
+    // `file` names the files it suggests ("mesures-torricelli"); `help` is
+    // its page of the help; `session` holds the choice of zoom, full screen,
+    // pace and colours.
+    MeasurementsWindow(Measurements& measurements, const QString& simulator, const QString& file,
+                       const QString& help, Session& session);
 
     // Shows the window, or brings it to the front where it is open.
     void bringForward();
@@ -43,6 +42,8 @@ public:
     void removeAll();
     // In the session's profile of colours.
     void recolour();
+    const Notice& notice() const { return notice_; }
+    QString lastAnnouncement() const { return said_.last(); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -62,9 +63,11 @@ private:
     QPushButton* removeButton_;
     QPushButton* removeAllButton_;
     const QFont designFont_;
-    // Zoom and full screen, as the forms have them, and their colours.
+    // Zoom, full screen, pace and colours, as the forms have them.
     Display& display_;
     WindowFit fit_;
+    Announcements said_;
+    Notice notice_;
 };
 
 }  // namespace rt

@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "speech.h"
 
 namespace rt {
 
@@ -21,7 +20,7 @@ NoticeLabel::NoticeLabel(QWidget& client) : QLabel(&client)
     hide();
 }
 
-Notice::Notice(QWidget& client, Speech& speech) : speech_(speech), label_(client)
+Notice::Notice(QWidget& client, std::function<void(const QString&)> say) : say_(std::move(say)), label_(client)
 {
     shown_.setSingleShot(true);
     shown_.setInterval(kShownMs);
@@ -40,7 +39,7 @@ void Notice::show(const QString& sentence)
 void Notice::tell(const QString& sentence)
 {
     show(sentence);
-    speech_.announce(sentence);
+    say_(sentence);
 }
 
 void Notice::rescale(double zoom)

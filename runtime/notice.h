@@ -1,15 +1,14 @@
 #pragma once
 // A sentence shown for a moment in the client area's top-left corner, over
 // the form's title, and announced to a screen reader: what F5 chose, or
-// where the measurements went.
+// where the measurements went, where the help is.
 
 #include <QLabel>
 #include <QString>
 #include <QTimer>
+#include <functional>
 
 namespace rt {
-
-class Speech;
 
 // Seen only: screen readers hear the same sentence announced.
 class NoticeLabel : public QLabel {
@@ -19,7 +18,8 @@ public:
 
 class Notice {
 public:
-    Notice(QWidget& client, Speech& speech);
+    // `say` tells a screen reader.
+    Notice(QWidget& client, std::function<void(const QString&)> say);
     Notice(const Notice&) = delete;
     Notice& operator=(const Notice&) = delete;
 
@@ -34,7 +34,7 @@ private:
     // Styles and places the label at the zoom: done when it shows.
     void place();
 
-    Speech& speech_;
+    std::function<void(const QString&)> say_;
     NoticeLabel label_;
     QTimer shown_;
     double zoom_ = 1;

@@ -240,6 +240,7 @@ void FormInstanceBase::Show()
         window_ = create();
         caption_ = window_->windowTitle();
         name_ = window_->objectName();
+        helpPage_ = window_->helpPage();
         window_->attach(this);
         window_->finishLoad();
         window_->showAsChosen();
@@ -254,7 +255,8 @@ void FormInstanceBase::showMeasurements()
     // Its files are named after the form: "mesures-torricelli".
     if (measurementsWindow_ == nullptr)
         measurementsWindow_ = std::make_unique<MeasurementsWindow>(
-            measurements_, caption_, QStringLiteral("mesures-") + name_.mid(3).toLower(), runtime_.display());
+            measurements_, caption_, QStringLiteral("mesures-") + name_.mid(3).toLower(),
+            helpPage_ + QStringLiteral("#mesures"), runtime_);
     measurementsWindow_->bringForward();
 }
 

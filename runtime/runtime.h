@@ -137,7 +137,7 @@ private:
     std::unique_ptr<MeasurementsWindow> measurementsWindow_;
     // The form's caption and name, for its measurements' window, which may
     // be opened once the form is gone (to save them on leaving).
-    QString caption_, name_;
+    QString caption_, name_, helpPage_;
 };
 
 template <class Window, class Values = void>

@@ -6,6 +6,7 @@
 // benchmark builds its own, so nothing one sets reaches another.
 
 #include <QMargins>
+#include <QString>
 #include <QWidget>
 #include <functional>
 
@@ -59,6 +60,13 @@ public:
     // Ends the program: every form is unloaded and no further handler runs.
     virtual void End() = 0;
 
+    // F1: the help, at `page`, where the program gives one.
+    void setHelp(std::function<void(const QString& page)> help) { help_ = std::move(help); }
+    void showHelp(const QString& page) const
+    {
+        if (help_) help_(page);
+    }
+
 protected:
     // Learns from the application object whether the window system places
     // the windows.
@@ -68,6 +76,7 @@ protected:
 private:
     Pacer pacer_;
     Display display_;
+    std::function<void(const QString&)> help_;
 };
 
 }  // namespace rt

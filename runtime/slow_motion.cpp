@@ -1,7 +1,5 @@
 #include "slow_motion.h"
 
-#include <QKeySequence>
-#include <QShortcut>
 #include <iterator>
 
 namespace rt {
@@ -36,16 +34,10 @@ QString slowdownSentence(int slowdown)
     return QString::fromUtf8(kSteps[stepOf(slowdown)].sentence);
 }
 
-SlowMotion::SlowMotion(QWidget& window, Pacer& pacer, Notice& notice) : pacer_(pacer), notice_(notice)
+void stepSlowMotion(Pacer& pacer, Notice& notice)
 {
-    QObject::connect(new QShortcut(QKeySequence(Qt::Key_F5), &window), &QShortcut::activated, &window,
-                     [this] { step(); });
-}
-
-void SlowMotion::step()
-{
-    pacer_.setSlowdown(nextSlowdown(pacer_.slowdown()));
-    notice_.tell(slowdownSentence(pacer_.slowdown()));
+    pacer.setSlowdown(nextSlowdown(pacer.slowdown()));
+    notice.tell(slowdownSentence(pacer.slowdown()));
 }
 
 }  // namespace rt

@@ -19,7 +19,7 @@ Announcer::Announcer(QWidget& client, const QString& message) : QWidget(&client)
 }
 
 Speech::Speech(Session& session, QWidget& client, QWidget& drawing, const char* description)
-    : session_(session), client_(client), drawing_(drawing), description_(QString::fromUtf8(description))
+    : session_(session), drawing_(drawing), description_(QString::fromUtf8(description)), said_(client)
 {
 }
 
@@ -62,10 +62,15 @@ void Speech::speak()
     if (sentences.isEmpty()) return;
     for (QString& s : sentences)
         if (!s.endsWith(QLatin1Char('.')) && !s.endsWith(QLatin1Char('!'))) s += QLatin1Char('.');
+    said_.say(sentences.join(QLatin1Char(' ')));
+}
+
+void Announcements::say(const QString& message)
+{
     constexpr size_t kKept = 4;
     if (said_.size() == kKept) said_.erase(said_.begin());
     if (!said_.empty()) said_.back()->replaced();
-    said_.push_back(std::make_unique<Announcer>(client_, sentences.join(QLatin1Char(' '))));
+    said_.push_back(std::make_unique<Announcer>(parent_, message));
 }
 
 }  // namespace rt

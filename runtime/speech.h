@@ -31,6 +31,19 @@ private:
     bool current_ = true;
 };
 
+// The last messages a window said, a few kept for screen readers that read
+// them late.
+class Announcements {
+public:
+    explicit Announcements(QWidget& parent) : parent_(parent) {}
+    void say(const QString& message);
+    QString last() const { return said_.empty() ? QString() : said_.back()->message(); }
+
+private:
+    QWidget& parent_;
+    std::vector<std::unique_ptr<Announcer>> said_;
+};
+
 class Speech {
 public:
     // `client` holds the announcers; `drawing` is the widget the drawing's
@@ -52,22 +65,19 @@ public:
     void hear(const Label& label);
     // Says what was announced since the last time, as one message.
     void speak();
-    QString lastAnnouncement() const { return said_.empty() ? QString() : said_.back()->message(); }
+    QString lastAnnouncement() const { return said_.last(); }
 
 protected:
     ~Speech();
 
 private:
     Session& session_;
-    QWidget& client_;
     QWidget& drawing_;
     const QString description_;
     QString drawingDescription_;
     std::vector<const Label*> heard_;  // results written, in order
     QStringList sentences_;
-    // The last messages said; a few are kept for screen readers that read
-    // them late.
-    std::vector<std::unique_ptr<Announcer>> said_;
+    Announcements said_;
 };
 
 }  // namespace rt

@@ -22,16 +22,27 @@ constexpr Unit kUnits[] = {
     {"MPascals", "megapascal", "megapascals"},
     {"Newtons", "newton", "newtons"},
     {"N", "newton", "newtons"},
+    {"%", "per cent", "per cent"},
 };
 
-// Signs a Catalan voice says nothing for ("E > F" is heard "E F"), and
-// their words.
+// Signs a Catalan voice says nothing for ("E > F" is heard "E F"), or says
+// in another language (English for "ρ", Greek for "φ"), or spells ("Ctrl"),
+// and their words; the first that matches is taken.
 struct Sign {
     std::string_view sign, words;
+    bool letter = false;  // a letter: what follows it is said apart
 };
 constexpr Sign kSigns[] = {
     {" > ", " més gran que "},
     {" < ", " més petit que "},
+    {"Ctrl+=", "Control igual"},
+    {"Ctrl+", "Control "},
+    {" = ", " igual a "},
+    {"= ", " igual a "},
+    {" =", " igual a "},
+    {"=", " igual a "},
+    {"ρ", "ro", true},
+    {"φ", "fi", true},
 };
 
 bool isDigit(char c)
@@ -143,6 +154,24 @@ const Unit* unitAt(std::string_view s, size_t i)
     return nullptr;
 }
 
+// Whether the unit at `i` stands for itself: the whole text, in brackets
+// ("(mm)") or after "en" ("en kg/dm3"), where no number says how many.
+bool unitStandsAlone(std::string_view s, size_t i, const Unit& unit)
+{
+    if (i > 0 && inWord(s[i - 1])) return false;
+    const auto blank = [](std::string_view part) { return part.find_first_not_of(' ') == std::string_view::npos; };
+    if (blank(s.substr(0, i)) && blank(s.substr(i + unit.symbol.size()))) return true;
+    if (i > 0 && s[i - 1] == '(') return true;
+    return i >= 3 && s.substr(i - 3, 3) == "en " && (i == 3 || !inWord(s[i - 4]));
+}
+
+// Whether the text between two numbers lists them ("50, 100 i 1 mm"): the
+// unit after the last is said for them all, in the plural.
+bool listsNumbers(std::string_view between)
+{
+    return between == ", " || between == " i " || between == " o " || between == ", i ";
+}
+
 std::string_view trimmed(std::string_view s)
 {
     while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
@@ -196,23 +225,40 @@ std::string spokenText(std::string_view text)
     std::string out;
     out.reserve(text.size() + 16);
     size_t i = 0;
+    size_t lastNumberEnd = std::string_view::npos;
     while (i < text.size()) {
         const std::optional<Number> n = numberMayStart(text, i) ? numberAt(text, i) : std::nullopt;
         if (!n) {
+            if (const Unit* unit = unitAt(text, i); unit != nullptr && unitStandsAlone(text, i, *unit)) {
+                out += unit->many;
+                i += unit->symbol.size();
+                continue;
+            }
             const Sign* sign = nullptr;
             for (const Sign& s : kSigns)
-                if (text.substr(i, s.sign.size()) == s.sign) sign = &s;
-            out += sign != nullptr ? sign->words : text.substr(i, 1);
-            i += sign != nullptr ? sign->sign.size() : 1;
+                if (text.substr(i, s.sign.size()) == s.sign) {
+                    sign = &s;
+                    break;
+                }
+            if (sign == nullptr) {
+                out += text[i++];
+                continue;
+            }
+            out += sign->words;
+            i += sign->sign.size();
+            if (sign->letter && i < text.size() && inWord(text[i])) out += ' ';
             continue;
         }
+        const bool listed =
+            lastNumberEnd != std::string_view::npos && listsNumbers(text.substr(lastNumberEnd, i - lastNumberEnd));
         out += n->spoken;
         i += n->length;
+        lastNumberEnd = i;
         size_t j = i;
         while (j < text.size() && text[j] == ' ') ++j;
         if (const Unit* unit = j < text.size() ? unitAt(text, j) : nullptr) {
             out += ' ';
-            out += n->one ? unit->one : unit->many;
+            out += n->one && !listed ? unit->one : unit->many;
             i = j + unit->symbol.size();
         }
     }

@@ -1,8 +1,6 @@
 #include "window_fit.h"
 
-#include <QKeySequence>
 #include <QScreen>
-#include <QShortcut>
 #include <QWidget>
 #include <algorithm>
 #include <functional>
@@ -41,18 +39,6 @@ WindowFit::WindowFit(QWidget& window, Display& display, std::function<QSize(doub
                      std::function<void(double)> zoomed)
     : window_(window), display_(display), sizeAt_(std::move(sizeAt)), zoomed_(std::move(zoomed))
 {
-    // The presentation keys; the forms' own keys are Alt and a letter.
-    const auto key = [&window](QKeySequence sequence, std::function<void()> action) {
-        QObject::connect(new QShortcut(sequence, &window), &QShortcut::activated, &window, std::move(action));
-    };
-    // Ctrl++ is also Ctrl+Shift+= and the keypad's plus; many type Ctrl+=.
-    // (A key bound twice would be ambiguous and do nothing.)
-    key(QKeySequence(QKeySequence::ZoomIn), [this] { stepZoom(1); });
-    key(QKeySequence(Qt::CTRL | Qt::Key_Equal), [this] { stepZoom(1); });
-    key(QKeySequence(QKeyCombination(Qt::ControlModifier | Qt::KeypadModifier, Qt::Key_Plus)), [this] { stepZoom(1); });
-    key(QKeySequence(QKeySequence::ZoomOut), [this] { stepZoom(-1); });
-    key(QKeySequence(Qt::CTRL | Qt::Key_0), [this] { stepZoom(0); });
-    key(QKeySequence(Qt::Key_F11), [this] { toggleFullScreen(); });
 }
 
 double WindowFit::zoomStep() const

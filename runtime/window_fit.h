@@ -13,12 +13,6 @@ class QWidget;
 
 namespace rt {
 
-// The keys that change how large forms are shown, as a teacher finds them
-// in the menu's description and each window's help.
-inline constexpr const char* kZoomKeys =
-    "Ctrl+Més amplia la finestra, Ctrl+Menys la redueix i Ctrl+0 la torna al 100 %; F11 activa i desactiva la "
-    "pantalla completa.";
-
 // The largest zoom at which the client area fits in a window of `size`.
 double fittingZoom(QSize size);
 
@@ -26,10 +20,10 @@ double fittingZoom(QSize size);
 // area of its screen; one too large for it keeps its top-left corner there.
 QPoint placeWithin(const QRect& frame, const QRect& available);
 
-// A form's window as the pupil chose it: it opens at the zoom step chosen
-// last, or full screen, and the keys (F11, Ctrl+Plus, Ctrl+Minus, Ctrl+0)
-// change that for this window and every one opened afterwards: `display`
-// holds the choice for every window of the session.
+// A window as the pupil chose it: it opens at the zoom step chosen last, or
+// full screen, and its keys (F11, Ctrl+Plus, Ctrl+Minus, Ctrl+0) change
+// that for this window and every one opened afterwards: `display` holds the
+// choice for every window of the session.
 class WindowFit {
 public:
     // `sizeAt` gives the window's size at a zoom (a form's client area by
@@ -42,6 +36,9 @@ public:
     void showAsChosen();
     // The window moved: the window manager's frame is learnt from it.
     void moved();
+    // The keys: a step up or down, 0 back to 100 %; full screen and back.
+    void stepZoom(int steps);
+    void toggleFullScreen();
 
 private:
     static QSize clientSizeAt(double zoom);
@@ -52,8 +49,6 @@ private:
     // Shows the window again, at `size` and in its normal state, for the
     // window system to place it whole, as it places a new window.
     void showAnew(QSize size);
-    void stepZoom(int steps);  // 0: back to 100 %
-    void toggleFullScreen();
     void keepOnScreen();
 
     QWidget& window_;

@@ -11,6 +11,7 @@ frmOndarell::frmOndarell(rt::Session& session, MenuLinks& links)
                      .caption = "Ondarell",
                      .description = "Cinc simuladors de mecànica de fluids: el principi d'Arquímedes, el teorema de "
                                     "Torricelli, l'equació de continuïtat, el principi de Pascal i el tub de Venturi.",
+                     .help = "programa",
                      .backColor = kMenuBack,
                      .icon = ":/icon.svg"}),
       links_(links)

@@ -51,6 +51,7 @@ frmTorricelli::frmTorricelli(rt::Session& session, Values& values)
             .description = "Un dipòsit s'omple de líquid fins a l'altura que escriviu i es buida per un forat "
                            "situat a l'altura que indiqueu; es calculen la velocitat de sortida, la distància a què "
                            "arriba el raig i el temps de caiguda.",
+            .help = "torricelli",
             .backColor = sys::TitleBarText,
             .font = {"MS Sans Serif", 13.5f},
             .measures = kMeasures,

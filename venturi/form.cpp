@@ -48,6 +48,7 @@ frmVenturi::frmVenturi(rt::Session& session, Values& values)
             .caption = "Efecte Venturi",
             .description = "Un tub de Venturi amb un manòmetre d'aigua: per al cabal que trieu es calculen les "
                            "velocitats a les dues canonades i la diferència de pressions.",
+            .help = "venturi",
             .left = 2175,
             .top = 1695,
             .measures = kMeasures,
