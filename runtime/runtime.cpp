@@ -184,6 +184,7 @@ void Runtime::setProfile(Profile profile)
 {
     display().profile = profile;
     for (FormInstanceBase* form : forms_) form->recolour();
+    if (onRecolour_) onRecolour_();
 }
 
 void Runtime::endProgram(int exitCode)

@@ -70,6 +70,9 @@ public:
     // not yet saved.
     void setAskBeforeEnding(bool ask) { askBeforeEnding_ = ask; }
     bool asksBeforeEnding() const { return askBeforeEnding_; }
+    // What else repaints when the profile of colours changes: the windows
+    // the program adds beside its forms.
+    void setOnRecolour(std::function<void()> recolour) { onRecolour_ = std::move(recolour); }
     // Where run-time error messages go; by default a message box.
     void setErrorReporter(std::function<void(const QString&)> reporter) { reporter_ = std::move(reporter); }
 
@@ -94,6 +97,7 @@ private:
     std::deque<std::pair<QPointer<QWidget>, std::function<void()>>> waiting_;
     std::vector<FormInstanceBase*> closeRequests_;
     std::function<void(const QString&)> reporter_;
+    std::function<void()> onRecolour_;
     bool askBeforeEnding_;
     bool asking_ = false;
 };

@@ -6,6 +6,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "help/help_window.h"
 #include "menu.h"
 #include "runtime/runtime.h"
 
@@ -14,9 +15,14 @@ namespace shell {
 class Program {
 public:
     explicit Program(rt::Runtime::Options options = {});
-    // Shows the menu; the runtime ends the program.
-    void start() { runtime_.start(menu); }
+    ~Program();
+    // Shows the menu, which says for a moment where the help is; the
+    // runtime ends the program.
+    void start();
     rt::Runtime& session() { return runtime_; }
+    // F1: the help window at `target`, made the first time it is asked for.
+    void showHelp(const QString& target);
+    help::HelpWindow* helpWindow() const { return help_.get(); }
 
     // The simulator of a row of the table.
     rt::FormInstanceBase& simulator(size_t row) { return *simulators_.at(row); }
@@ -34,6 +40,7 @@ private:
     // Made first and gone last: every form instance is the session's.
     rt::Runtime runtime_;
     std::vector<std::unique_ptr<rt::FormInstanceBase>> simulators_;
+    std::unique_ptr<help::HelpWindow> help_;
 
 public:
     rt::FormInstance<frmOndarell, MenuLinks> menu;

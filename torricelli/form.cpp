@@ -190,9 +190,14 @@ void frmTorricelli::BuidarRecipient()
     // A refused hole empties nothing: the warning is all there is to say,
     // and the tank is drawn as it was.
     if (refused) return;
-    describeDrawing(
-        QStringLiteral("Dipòsit buidat fins al forat, a %1 m; al principi, el raig arribava a %2 m de la paret")
-            .arg(metres(H), QString::fromStdString(sentenceNumber(r.distance))));
+    // A hole on the ground or at the surface gives a jet that reaches
+    // nowhere: said so, not "0 m".
+    describeDrawing(r.distance > 0 ? QStringLiteral("Dipòsit buidat fins al forat, a %1 m; al principi, el raig "
+                                                    "arribava a %2 m de la paret")
+                                         .arg(metres(H), QString::fromStdString(sentenceNumber(r.distance)))
+                                   : QStringLiteral("Dipòsit buidat fins al forat, a %1 m; el raig no s'allunya "
+                                                    "de la paret")
+                                         .arg(metres(H)));
     announce(QStringLiteral("El dipòsit s'ha buidat fins a l'altura del forat, %1 m").arg(metres(H)));
 }
 
