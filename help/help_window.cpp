@@ -318,14 +318,11 @@ void HelpWindow::showPage(const QString& name)
         layout->addWidget(blocks_.back());
     }
     layout->addStretch();
-    scroll_->setWidget(content);  // the last page's is deleted
     content_ = content;
-    for (size_t i = 1; i < contents_.size(); ++i) {
-        QFont font = contents_[i]->font();
-        font.setBold(contents_[i]->target() == page_.name);
-        contents_[i]->setFont(font);
-    }
+    // Styled before the scroll area lays it out: its blocks' heights follow
+    // their fonts.
     restyle();
+    scroll_->setWidget(content);  // the last page's is deleted
 }
 
 void HelpWindow::fillKeys()
@@ -371,7 +368,13 @@ void HelpWindow::restyle()
     for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
         palette.setColor(role, rt::toQColor(colours.text));
     setPalette(palette);
-    for (HelpBlock* b : contents_) b->restyle(zoom_);
+    for (HelpBlock* b : contents_) {
+        b->restyle(zoom_);
+        // The page shown, in bold.
+        QFont font = b->font();
+        font.setBold(b->kind() == Block::Heading || b->target() == page_.name);
+        b->setFont(font);
+    }
     for (HelpBlock* b : blocks_)
         if (b != nullptr) b->restyle(zoom_);
     contents_.front()->parentWidget()->setFixedWidth(scaled(190, zoom_));

@@ -12,6 +12,12 @@ struct Unit {
 constexpr Unit kUnits[] = {
     {"m/seg", "metre per segon", "metres per segon"},
     {"m/s", "metre per segon", "metres per segon"},
+    {"m/s²", "metre per segon al quadrat", "metres per segon al quadrat"},
+    {"m²", "metre quadrat", "metres quadrats"},
+    {"m³", "metre cúbic", "metres cúbics"},
+    {"kg/m³", "quilogram per metre cúbic", "quilograms per metre cúbic"},
+    {"kg/dm³", "quilogram per decímetre cúbic", "quilograms per decímetre cúbic"},
+    {"MPa", "megapascal", "megapascals"},
     {"m", "metre", "metres"},
     {"metres", "metre", "metres"},
     {"mm", "mil·límetre", "mil·límetres"},

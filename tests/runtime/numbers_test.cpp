@@ -166,6 +166,9 @@ TEST_P(InLocale, SpokenTextTable)
         {"els diàmetres φ1, φ2 i φ3.", "els diàmetres fi 1, fi 2 i fi 3."},
         {"diàmetres dels trams: 50, 100 i 1 mm", "diàmetres dels trams: 50, 100 i 1 mil·límetres"},
         {"de 50 mm, 100 mm i 1 mm", "de 50 mil·límetres, 100 mil·límetres i 1 mil·límetre"},
+        {"g val 9,8 m/s²; S, 1 m²; ρa, 1.000 kg/m³; de 0 a 20 kg/dm³; en MPa",
+         "g val 9,8 metres per segon al quadrat; S, 1 metre quadrat; ro a, 1000 quilograms per metre cúbic; de 0 a 20 "
+         "quilograms per decímetre cúbic; en megapascals"},
     };
     for (const auto& c : cases) EXPECT_EQ(spokenText(c.shown), c.spoken) << c.shown;
     // Said twice, the same: the program's own Catalan sentences pass through.
