@@ -377,7 +377,7 @@ void HelpWindow::restyle()
     }
     for (HelpBlock* b : blocks_)
         if (b != nullptr) b->restyle(zoom_);
-    contents_.front()->parentWidget()->setFixedWidth(scaled(190, zoom_));
+    contents_.front()->parentWidget()->setFixedWidth(scaled(215, zoom_));
     if (keys_ != nullptr) {
         keys_->setFont(rt::toQFont(fontOf(Block::Paragraph), zoom_));
         keys_->horizontalHeader()->setFont(rt::toQFont({"MS Sans Serif", 11.25f, true}, zoom_));
