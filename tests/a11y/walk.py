@@ -379,6 +379,28 @@ if menu is None:
     sys.exit(1)
 check(menu.getRole() == pyatspi.ROLE_FRAME and menu.description, "the menu is not a described frame")
 
+# ---- F1: the help, a frame named by its title, its heading heard ----------
+
+HELP = "Ajuda d'Ondarell: Ondarell"
+activate_menu()
+key("F1")
+check(wait_for(lambda: window(HELP) is not None), "F1 on the menu did not open %r" % HELP)
+helpframe = window(HELP)
+if helpframe is not None:
+    check(helpframe.getRole() == pyatspi.ROLE_FRAME, "the help is not a frame")
+    check(wait_for(lambda: focused(helpframe) is not None, 5), "the help's content has no focus")
+    heading = focused(helpframe)
+    check(heading is not None and heading.getRole() == pyatspi.ROLE_HEADING and heading.name == "Ondarell",
+          "the help's focus is not on its heading: %r" % ((heading.getRoleName(), heading.name) if heading else None,))
+    check(named(helpframe, pyatspi.ROLE_TABLE, "Tecles del programa") is not None, "the help has no table of keys")
+    check(named(helpframe, pyatspi.ROLE_LINK, "Teorema de Torricelli") is not None, "the help has no links")
+    key("Down")
+    pump(0.5)
+    key("Escape")
+    check(wait_for(lambda: window(HELP) is None), "Escape did not close the help")
+activate_menu()
+pump(0.5)
+
 for access_key, caption in (("a", "Principi d'Arquímedes"), ("t", "Teorema de Torricelli"),
                             ("e", "Equació de continuïtat"), ("p", "Principi de Pascal"),
                             ("v", "Efecte Venturi")):
@@ -519,7 +541,7 @@ if frame is not None:
 
 frame = open_form("v", "Efecte Venturi")
 if frame is not None:
-    set_bars(frame, [("Cabal = 0 litres per minut", 500)])
+    set_bars(frame, [("Cabal igual a 0 litres per minut", 500)])
     key("alt+c")
     announced("El valor del cabal és 500 litres per minut. Velocitat fluid en la canonada 1: 0,265 metres per "
               "segon. Velocitat fluid en la canonada 2: 4,244 metres per segon. Diferència de pressions: 915 "
@@ -584,7 +606,7 @@ for sentence in ("1,5 quilograms per decímetre cúbic", "Recipient omplert fins
                  "Velocitat fluid en la canonada 2: 4,244 metres per segon",
                  "diferència de pressions de 915 mil·límetres de columna d'aigua",
                  "Animacions a la meitat de la velocitat", "Animacions a un quart de la velocitat",
-                 "Animacions a velocitat normal", "Hi ha mesures que encara no heu desat"):
+                 "Animacions a velocitat normal", "Hi ha mesures que encara no heu desat", HELP, "Què és"):
     check(any(sentence in line for line in speech), "Orca did not announce %r" % sentence)
 # Every number Orca said in Catalan, every unit after one in words: what it
 # read of the program, and what it wrote itself (a scroll bar's value).
