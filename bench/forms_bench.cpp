@@ -13,12 +13,12 @@
 #include <utility>
 
 #include "archimedes/form.h"
+#include "help/help_window.h"
 #include "pupil.h"
 #include "runtime/form.h"
 #include "runtime/measurements_window.h"
 #include "runtime/runtime.h"
 #include "runtime/twips.h"
-#include "help/help_window.h"
 #include "shell/program.h"
 #include "shell/simulators.h"
 

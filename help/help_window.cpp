@@ -37,10 +37,7 @@ QString heard(const QString& text)
 // must hear.
 class BlockAccessible : public QAccessibleWidget {
 public:
-    explicit BlockAccessible(HelpBlock* block)
-        : QAccessibleWidget(block, roleOf(block->kind())), block_(block)
-    {
-    }
+    explicit BlockAccessible(HelpBlock* block) : QAccessibleWidget(block, roleOf(block->kind())), block_(block) {}
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Name) return block_->heard();
@@ -54,7 +51,7 @@ public:
     {
         if (block_->kind() == Block::Link && name == pressAction())
             // Answered at once; the page changes once the tool has its reply.
-            QMetaObject::invokeMethod(block_, [block = block_] { block->activate(); }, Qt::QueuedConnection);
+            block_->activate();
         else
             QAccessibleWidget::doAction(name);
     }
@@ -85,8 +82,9 @@ public:
         switch (t) {
         case QAccessible::Name: return heard(widget()->windowTitle());
         case QAccessible::Description:
-            return QStringLiteral("L'ajuda del programa: les fletxes amunt i avall la llegeixen paràgraf a paràgraf, i "
-                                  "el tabulador passa d'un enllaç a l'altre.");
+            return QStringLiteral(
+                "L'ajuda del programa: les fletxes amunt i avall la llegeixen paràgraf a paràgraf, i "
+                "el tabulador passa d'un enllaç a l'altre.");
         case QAccessible::Help: return heard(rt::keysHelp(rt::HelpWindowKind));
         default: return QAccessibleWidget::text(t);
         }
@@ -131,8 +129,8 @@ public:
     {
         // The rows' heights follow the columns' widths once the header has
         // laid them out.
-        QObject::connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this] { fit(); },
-                         Qt::QueuedConnection);
+        QObject::connect(
+            horizontalHeader(), &QHeaderView::sectionResized, this, [this] { fit(); }, Qt::QueuedConnection);
     }
     void fit()
     {
@@ -141,7 +139,6 @@ public:
         for (int row = 0; row < rowCount(); ++row) height += rowHeight(row);
         setFixedHeight(height);
     }
-
 };
 
 // The window's size at a zoom.
@@ -180,7 +177,11 @@ HelpBlock::HelpBlock(const Block& block, HelpWindow& window, QWidget* parent)
 
 void HelpBlock::activate()
 {
-    if (kind_ == Block::Link) window_.open(target_);
+    // The page this link is on may go with the one it opens: opened once
+    // the event that followed it is over.
+    if (kind_ == Block::Link)
+        QMetaObject::invokeMethod(
+            &window_, [window = &window_, target = target_] { window->open(target); }, Qt::QueuedConnection);
 }
 
 void HelpBlock::restyle(double zoom)
@@ -191,7 +192,7 @@ void HelpBlock::restyle(double zoom)
     const HelpColours colours = window_.colours();
     const rt::Color ink = kind_ == Block::Link                               ? colours.link
                           : kind_ == Block::Title || kind_ == Block::Heading ? colours.heading
-                                                                              : colours.text;
+                                                                             : colours.text;
     QPalette palette = this->palette();
     palette.setColor(QPalette::WindowText, rt::toQColor(ink));
     setPalette(palette);
@@ -289,7 +290,8 @@ HelpWindow::HelpWindow(rt::Session& session)
     rt::installKeys(*this, rt::HelpWindowKind, keys);
     // What the keyboard reads is in view.
     QObject::connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
-        if (now != nullptr && content_ != nullptr && content_->isAncestorOf(now)) scroll_->ensureWidgetVisible(now, 0, 8);
+        if (now != nullptr && content_ != nullptr && content_->isAncestorOf(now))
+            scroll_->ensureWidgetVisible(now, 0, 8);
     });
     showPage(QStringLiteral("programa"));
     resize(sizeAt(1));
@@ -322,7 +324,9 @@ void HelpWindow::showPage(const QString& name)
     // Styled before the scroll area lays it out: its blocks' heights follow
     // their fonts.
     restyle();
-    scroll_->setWidget(content);  // the last page's is deleted
+    // The last page's blocks go once the event that changed the page is over.
+    if (QWidget* last = scroll_->takeWidget()) last->deleteLater();
+    scroll_->setWidget(content);
 }
 
 void HelpWindow::fillKeys()
@@ -393,7 +397,7 @@ void HelpWindow::recolour()
     update();
 }
 
-void HelpWindow::open(const QString& target)
+void HelpWindow::open(QString target)
 {
     const QString name = target.isEmpty() ? page_.name : pageOf(target);
     if (name != page_.name || content_ == nullptr) showPage(name);
@@ -405,8 +409,10 @@ void HelpWindow::open(const QString& target)
     if (at < blocks_.size() && blocks_[at] != nullptr) {
         blocks_[at]->setFocus(Qt::OtherFocusReason);
         // A section opens at its heading, at the top.
-        if (at > 0) scroll_->verticalScrollBar()->setValue(blocks_[at]->y());
-        else scroll_->verticalScrollBar()->setValue(0);
+        if (at > 0)
+            scroll_->verticalScrollBar()->setValue(blocks_[at]->y());
+        else
+            scroll_->verticalScrollBar()->setValue(0);
     }
 }
 
@@ -418,7 +424,8 @@ void HelpWindow::moveFocus(HelpBlock& from, int step)
     const auto at = std::find(order.begin(), order.end(), &from);
     if (at == order.end()) return;
     const long next = (at - order.begin()) + step;
-    if (next >= 0 && next < static_cast<long>(order.size())) order[static_cast<size_t>(next)]->setFocus(Qt::OtherFocusReason);
+    if (next >= 0 && next < static_cast<long>(order.size()))
+        order[static_cast<size_t>(next)]->setFocus(Qt::OtherFocusReason);
 }
 
 }  // namespace help

@@ -64,7 +64,7 @@ public:
 
     // Shows `target` ("torricelli", "torricelli#mesures"; empty: the page
     // shown now) and brings the window forward, the focus on the heading.
-    void open(const QString& target);
+    void open(QString target);
     const Page& page() const { return page_; }
     // The blocks of the page shown, in order (the keys' table is none).
     const std::vector<HelpBlock*>& blocks() const { return blocks_; }

@@ -198,7 +198,7 @@ void frmPascal::cmdSimular_Click()
     lblPes2.setTop(2200);
     lblPes2.setVisible(true);
     placeValve(false);
-    describeDrawing(QStringLiteral("Premsa després d'una carrera: l'èmbol 1 avall i l'èmbol 2 amunt"));
+    describeDrawing(QStringLiteral("Premsa després d'una cursa de l'èmbol: l'èmbol 1 avall i l'èmbol 2 amunt"));
     announce(QStringLiteral("L'èmbol 1 ha baixat i l'èmbol 2 ha pujat"));
 }
 

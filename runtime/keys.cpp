@@ -99,7 +99,8 @@ void installKeys(QWidget& window, WindowKind kind, const KeyActions& actions)
         if (!appliesIn(keyEntry(key), kind)) throw std::logic_error("an action for a key this window does not have");
     for (const KeyEntry& entry : kKeys) {
         if (!appliesIn(entry, kind)) continue;
-        const auto given = std::find_if(actions.begin(), actions.end(), [&](const auto& a) { return a.first == entry.key; });
+        const auto given =
+            std::find_if(actions.begin(), actions.end(), [&](const auto& a) { return a.first == entry.key; });
         if (given == actions.end() || !given->second) throw std::logic_error("a key of this window without an action");
         for (const QKeyCombination combination : entry.combinations) {
             if (combination == kNone) continue;

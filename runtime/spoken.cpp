@@ -39,16 +39,9 @@ struct Sign {
     bool letter = false;  // a letter: what follows it is said apart
 };
 constexpr Sign kSigns[] = {
-    {" > ", " més gran que "},
-    {" < ", " més petit que "},
-    {"Ctrl+=", "Control igual"},
-    {"Ctrl+", "Control "},
-    {" = ", " igual a "},
-    {"= ", " igual a "},
-    {" =", " igual a "},
-    {"=", " igual a "},
-    {"ρ", "ro", true},
-    {"φ", "fi", true},
+    {" > ", " més gran que "}, {" < ", " més petit que "}, {"Ctrl+=", "Control igual"}, {"Ctrl+", "Control "},
+    {" = ", " igual a "},      {"= ", " igual a "},        {" =", " igual a "},         {"=", " igual a "},
+    {"ρ", "ro", true},         {"φ", "fi", true},
 };
 
 bool isDigit(char c)
@@ -198,8 +191,7 @@ std::string spokenNumber(std::string_view shown)
 std::string writtenNumber(std::string_view shown)
 {
     const std::string_view text = trimmed(shown);
-    const std::optional<Number> n =
-        !text.empty() && numberMayStart(text, 0) ? numberAt(text, 0) : std::nullopt;
+    const std::optional<Number> n = !text.empty() && numberMayStart(text, 0) ? numberAt(text, 0) : std::nullopt;
     if (!n || n->length != text.size()) return std::string(text);
     const size_t exponent = text.find('E');
     const std::string_view mantissa = text.substr(0, exponent);

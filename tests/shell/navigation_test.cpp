@@ -380,7 +380,7 @@ TEST_F(Navigation, EverySimulatorIsHeardInCatalanNumbersAndUnitWords)
          "El pes del recipient és de  73500 newtons i l'empenta de l'aigua de 98000 newtons; E més gran que F, flota"},
         {"cmdArquímedes", nothing, "OptTriar(2)", "E més petit que F, baixa"},  // a sign a voice keeps silent
         {"cmdArquímedes", nothing, "imgNotaArq",
-         "Es considera un recipient de volum constant, en què només varia l'altura de producte afegit, hP. "
+         "Es considera un recipient de volum constant, en què només varia l'altura de producte afegit, hp. "
          "L'empenta sempre serà E, igual a 98000 newtons, i la secció, constant. Només cal calcular F."},
 
         {"cmdTorricelli",
