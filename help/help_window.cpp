@@ -325,7 +325,12 @@ void HelpWindow::showPage(const QString& name)
     // their fonts.
     restyle();
     // The last page's blocks go once the event that changed the page is over.
-    if (QWidget* last = scroll_->takeWidget()) last->deleteLater();
+    // (Kept a child of the window meanwhile, so that it goes with it.)
+    if (QWidget* last = scroll_->takeWidget()) {
+        last->hide();
+        last->setParent(this);
+        last->deleteLater();
+    }
     scroll_->setWidget(content);
 }
 
@@ -399,18 +404,29 @@ void HelpWindow::recolour()
 
 void HelpWindow::open(QString target)
 {
+    // F1 in the help itself: forward, where the pupil was.
+    if (target.isEmpty() && isVisible()) {
+        raise();
+        activateWindow();
+        return;
+    }
     const QString name = target.isEmpty() ? page_.name : pageOf(target);
     if (name != page_.name || content_ == nullptr) showPage(name);
+    const size_t at = page_.blockOf(anchorOf(target));
+    HelpBlock* heading = at < blocks_.size() ? blocks_[at] : nullptr;
+    // The focus is the heading's before the window shows, so that nothing
+    // else takes it on the way and a screen reader hears the window, then
+    // the heading.
+    if (heading != nullptr) heading->setFocus(Qt::OtherFocusReason);
     if (!isVisible()) fit_.showAsChosen();
     show();
     raise();
     activateWindow();
-    const size_t at = page_.blockOf(anchorOf(target));
-    if (at < blocks_.size() && blocks_[at] != nullptr) {
-        blocks_[at]->setFocus(Qt::OtherFocusReason);
+    if (heading != nullptr) {
+        heading->setFocus(Qt::OtherFocusReason);
         // A section opens at its heading, at the top.
         if (at > 0)
-            scroll_->verticalScrollBar()->setValue(blocks_[at]->y());
+            scroll_->verticalScrollBar()->setValue(heading->y());
         else
             scroll_->verticalScrollBar()->setValue(0);
     }

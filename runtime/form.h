@@ -110,8 +110,9 @@ public:
     // screen.
     void showAsChosen() { fit_.showAsChosen(); }
     const Notice& notice() const { return notice_; }
-    // A sentence shown for a moment and said.
+    // A sentence shown for a moment, and said.
     void tell(const QString& sentence) { notice_.tell(sentence); }
+    void showNotice(const QString& sentence) { notice_.show(sentence); }
     const QString& helpPage() const { return helpPage_; }
     // The menu, or a simulator: which keys it has.
     WindowKind kind() const { return measures_.empty() ? MenuWindow : SimulatorWindow; }

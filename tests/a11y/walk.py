@@ -394,6 +394,7 @@ if helpframe is not None:
           "the help's focus is not on its heading: %r" % ((heading.getRoleName(), heading.name) if heading else None,))
     check(named(helpframe, pyatspi.ROLE_TABLE, "Tecles del programa") is not None, "the help has no table of keys")
     check(named(helpframe, pyatspi.ROLE_LINK, "Teorema de Torricelli") is not None, "the help has no links")
+    pump(2)  # Orca says the window, then its heading
     key("Down")
     pump(0.5)
     key("Escape")
@@ -596,6 +597,11 @@ spoken = "\n".join(speech)
 # (Orca speaks the desktop's language: its role words are not checked.)
 for caption in RESULTS:
     check(any(line.startswith("'%s " % caption) for line in speech), "Orca did not say the window %r" % caption)
+# The help: its window, then the heading the focus is on, then the next
+# heading with Down.
+opened = [i for i, line in enumerate(speech) if line.startswith("'%s " % HELP)]
+check(opened and any(line.startswith("'Ondarell ") for line in speech[opened[0] + 1:opened[0] + 4]),
+      "Orca did not say the help's heading after its window")
 for name in spoken_controls:
     check(name in spoken, "Orca did not say %r when it got the focus" % name)
 for sentence in ("1,5 quilograms per decímetre cúbic", "Recipient omplert fins a 5 metres", "T'HAS EQUIVOCAT",
@@ -606,7 +612,8 @@ for sentence in ("1,5 quilograms per decímetre cúbic", "Recipient omplert fins
                  "Velocitat fluid en la canonada 2: 4,244 metres per segon",
                  "diferència de pressions de 915 mil·límetres de columna d'aigua",
                  "Animacions a la meitat de la velocitat", "Animacions a un quart de la velocitat",
-                 "Animacions a velocitat normal", "Hi ha mesures que encara no heu desat", HELP, "Què és"):
+                 "Animacions a velocitat normal", "Hi ha mesures que encara no heu desat", HELP, "Què és",
+                 "Premeu F1 per obrir l'ajuda i veure les tecles"):
     check(any(sentence in line for line in speech), "Orca did not announce %r" % sentence)
 # Every number Orca said in Catalan, every unit after one in words: what it
 # read of the program, and what it wrote itself (a scroll bar's value).
