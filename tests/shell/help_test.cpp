@@ -296,6 +296,14 @@ TEST(Help, SlowMotionAndContrastInTheMeasurementsAndTheHelp)
     EXPECT_EQ(help.blocks().at(0)->palette().color(QPalette::WindowText), QColor(rt::toQColor(high.heading)));
     press(Qt::Key_Escape, 4'003'000);
     EXPECT_FALSE(measurements->isVisible());
+    // The help zooms as every window does.
+    help::HelpWindow& zoomed = *program.helpWindow();
+    activate(zoomed);
+    const int before = zoomed.blocks().at(0)->font().pixelSize();
+    sendKey(QEvent::KeyPress, Qt::Key_Plus, Qt::ControlModifier, 4'004'000);
+    sendKey(QEvent::KeyRelease, Qt::Key_Plus, Qt::ControlModifier, 4'004'050);
+    EXPECT_EQ(zoomed.zoom(), 1.25);
+    EXPECT_EQ(zoomed.blocks().at(0)->font().pixelSize(), qRound(before * 1.25));
 
     for (rt::Profile profile : {rt::Profile::Documents, rt::Profile::HighContrast}) {
         const help::HelpColours c = help::helpColours(profile);
