@@ -26,7 +26,7 @@ constexpr MeasureColumn kMeasures[] = {
 };
 constexpr int kSameHeight[] = {0};
 constexpr MeasureLaw kLaw{
-    .title = "Pes del recipient segons la densitat del producte",
+    .title = "Pes del recipient en funció de la densitat del producte",
     .xAxis = "ρp (kg/dm3)",
     .xHeard = "densitat del producte, en quilograms per decímetre cúbic",
     .yAxis = "F (N)",
@@ -38,6 +38,7 @@ constexpr MeasureLaw kLaw{
         },
     .at = [](double d, const std::vector<double>& r) { return 9800 * r[0] * d; },
     .same = kSameHeight,
+    .kept = "amb la mateixa altura de producte",
 };
 
 }  // namespace

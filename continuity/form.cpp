@@ -25,7 +25,7 @@ constexpr MeasureColumn kMeasures[] = {
 };
 constexpr int kSameFlow[] = {0};
 constexpr MeasureLaw kLaw{
-    .title = "Velocitat del fluid segons el diàmetre del tram",
+    .title = "Velocitat del fluid en funció del diàmetre del tram",
     .xAxis = "D (mm)",
     .xHeard = "diàmetre del tram, en mil·límetres",
     .yAxis = "v (m/s)",
@@ -38,6 +38,7 @@ constexpr MeasureLaw kLaw{
     // As the calculation reckons it, unrounded.
     .at = [](double d, const std::vector<double>& r) { return d > 0 ? r[0] * 200 / (d * d * 3.14159265 * 3) : 1e300; },
     .same = kSameFlow,
+    .kept = "amb el mateix cabal",
 };
 
 // The pipe's drawing: its centre line, and the y of a section's wall, side

@@ -23,7 +23,7 @@ constexpr MeasureColumn kMeasures[] = {
 };
 constexpr int kSamePistons[] = {1, 2};
 constexpr MeasureLaw kLaw{
-    .title = "Força resultant segons la força aplicada",
+    .title = "Força resultant en funció de la força aplicada",
     .xAxis = "F (N)",
     .xHeard = "força aplicada, en newtons",
     .yAxis = "R (N)",
@@ -35,6 +35,7 @@ constexpr MeasureLaw kLaw{
         },
     .at = [](double f, const std::vector<double>& r) { return f * r[2] * r[2] / (r[1] * r[1]); },
     .same = kSamePistons,
+    .kept = "amb els mateixos èmbols",
 };
 
 }  // namespace

@@ -35,6 +35,8 @@ struct MeasureLaw {
     // inputs in `same` are those of the last row.
     double (*at)(double x, const std::vector<double>& row);
     std::span<const int> same;
+    // What those rows share, as a sentence says it ("amb el mateix cabal").
+    const char* kept = "";
 };
 
 class Measurements : public QAbstractTableModel {

@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "measurements.h"
+#include "numbers.h"
 
 namespace rt {
 
@@ -26,7 +27,7 @@ double axisEnd(double value)
 // A tick's number, Catalan style.
 QString tick(double value)
 {
-    return QString::number(value, 'g', 6).replace(u'.', u',');
+    return QString::fromStdString(axisNumber(value));
 }
 
 constexpr QColor kPoint(0, 0, 160), kCurve(176, 0, 0), kAxis(0, 0, 0);
@@ -84,12 +85,18 @@ QString MeasurementsGraph::description() const
     if (n == 0) return QStringLiteral("Gràfic: %1. Encara no hi ha cap punt.").arg(title);
     const QString measured = n == 1 ? QStringLiteral("1 punt mesurat") : QStringLiteral("%1 punts mesurats").arg(n);
     const int on = pointsOnTheCurve();
-    const QString through = on == n   ? QStringLiteral("per tots")
-                            : on == 1 ? QStringLiteral("pel de l'última mesura")
-                                      : QStringLiteral("pels %1 que tenen les mateixes dades que l'última mesura").arg(on);
-    return QStringLiteral("Gràfic: %1. %2; la corba de la fórmula, %3, passa %4. Eix horitzontal: %5; eix "
-                          "vertical: %6.")
-        .arg(title, measured, QString::fromUtf8(law->curve), through, QString::fromUtf8(law->xHeard),
+    const QString through = n == 1    ? QStringLiteral("passa pel punt")
+                            : on == n ? QStringLiteral("passa per tots els punts")
+                            : on == 1 ? QStringLiteral("passa pel punt de l'última mesura")
+                                      : QStringLiteral("passa pels %1 punts mesurats %2 que l'última mesura")
+                                            .arg(on)
+                                            .arg(QString::fromUtf8(law->kept));
+    // "Gràfic: velocitat de sortida en funció de…"
+    const QString named = title.left(1).toLower() + title.mid(1);
+    return QStringLiteral(
+               "Gràfic: %1. %2. La corba de la fórmula mostra que %3; %4. Eix horitzontal: %5; eix "
+               "vertical: %6.")
+        .arg(named, measured, QString::fromUtf8(law->curve), through, QString::fromUtf8(law->xHeard),
              QString::fromUtf8(law->yHeard));
 }
 
@@ -109,7 +116,7 @@ void MeasurementsGraph::paint(QPainter& painter, const QRectF& area) const
     painter.setPen(kAxis);
     painter.drawText(QRectF(area.left(), area.top() + line * 0.3, area.width(), line), Qt::AlignHCenter,
                      QString::fromUtf8(law->title));
-    const QRectF plot = area.adjusted(metrics.horizontalAdvance(QStringLiteral("000000,0")) + line, line * 3,
+    const QRectF plot = area.adjusted(metrics.horizontalAdvance(QStringLiteral("00.000.000,0")) + line, line * 3,
                                       -line * 1.5, -line * 3);
     const std::vector<QPointF> measured = points();
     const int rows = measurements_.rowCount();

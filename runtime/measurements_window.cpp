@@ -77,7 +77,7 @@ MeasurementsWindow::MeasurementsWindow(Measurements& measurements, const QString
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table_->installEventFilter(this);
     empty_->setWordWrap(true);
-    auto* close = new QPushButton(QStringLiteral("Tan&ca"), this);
+    auto* close = new QPushButton(QStringLiteral("Ta&nca"), this);
     QObject::connect(copyButton_, &QPushButton::clicked, this, [this] { copy(); });
     QObject::connect(saveButton_, &QPushButton::clicked, this, [this] { saveAsked(); });
     QObject::connect(removeButton_, &QPushButton::clicked, this, [this] { removeChosen(); });
@@ -170,17 +170,24 @@ QString reason(const QFileDevice& file)
 
 }  // namespace
 
-// Writes `bytes` to `path`, whole or not at all; the error is said.
-bool MeasurementsWindow::write(const QString& path, const QByteArray& bytes)
+// Writes `bytes` to `path`, whole or not at all; the error is said, and
+// for the graph's files, that the table was saved at `table`.
+bool MeasurementsWindow::write(const QString& path, const QByteArray& bytes, const QString& table)
 {
     QSaveFile file(path);
     if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit()) return true;
+    const QString where = QDir::toNativeSeparators(path);
+    const QString said =
+        table.isEmpty()
+            ? QStringLiteral("No s'han pogut desar les mesures a «%1»: %2. Les mesures continuen a la taula.")
+                  .arg(where, reason(file))
+            : QStringLiteral("La taula s'ha desat a «%1», però no s'ha pogut desar el gràfic a «%2»: %3.")
+                  .arg(QDir::toNativeSeparators(table), where, reason(file));
     // Said over the window, which stays in use meanwhile.
-    auto* failed =
-        new QMessageBox(QMessageBox::Warning, QStringLiteral("No s'han desat les mesures"),
-                        QStringLiteral("No s'han pogut desar les mesures a «%1»: %2. Les mesures continuen a la taula.")
-                            .arg(QDir::toNativeSeparators(path), reason(file)),
-                        QMessageBox::Ok, this);
+    auto* failed = new QMessageBox(
+        QMessageBox::Warning,
+        table.isEmpty() ? QStringLiteral("No s'han desat les mesures") : QStringLiteral("No s'ha desat el gràfic"),
+        said, QMessageBox::Ok, this);
     failed->setAttribute(Qt::WA_DeleteOnClose);
     failed->open();
     return false;
@@ -208,11 +215,11 @@ bool MeasurementsWindow::saveTo(const QString& path)
         QPainter painter(&generator);
         graph_->paint(painter, QRectF(QPointF(0, 0), kGraph));
     }
-    if (!write(path, measurements_.csv()) || !write(base + QStringLiteral(".png"), png.data()) ||
-        !write(base + QStringLiteral(".svg"), svg.data()))
-        return false;
+    if (!write(path, measurements_.csv())) return false;
+    // The rows are on disk: saved, whatever becomes of the pictures.
     measurements_.saved();
-    return true;
+    return write(base + QStringLiteral(".png"), png.data(), path) &&
+           write(base + QStringLiteral(".svg"), svg.data(), path);
 }
 
 bool MeasurementsWindow::eventFilter(QObject* watched, QEvent* event)

@@ -50,7 +50,7 @@ protected:
 
 private:
     QList<int> chosenRows() const;
-    bool write(const QString& path, const QByteArray& bytes);
+    bool write(const QString& path, const QByteArray& bytes, const QString& table = {});
     void updateState();
 
     Measurements& measurements_;

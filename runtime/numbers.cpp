@@ -267,4 +267,30 @@ std::int32_t toInt32(double value)
     return static_cast<std::int32_t>(checkedRound(value, -2147483648.0, 2147483647.0));
 }
 
+std::string axisNumber(double value)
+{
+    if (!std::isfinite(value)) return "";
+    const int magnitude = value == 0 ? 0 : static_cast<int>(std::floor(std::log10(std::fabs(value))));
+    const int decimals = std::max(0, 5 - magnitude);
+    char digits[400];
+    const auto written = std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed, decimals);
+    std::string text(digits, written.ptr);
+    if (text.find('.') != std::string::npos) {
+        while (text.back() == '0') text.pop_back();
+        if (text.back() == '.') text.pop_back();
+    }
+    if (text == "-0") text = "0";
+    const size_t point = text.find('.');
+    std::string whole = text.substr(0, point), fraction = point == std::string::npos ? "" : text.substr(point + 1);
+    const bool negative = !whole.empty() && whole.front() == '-';
+    if (negative) whole.erase(0, 1);
+    if (whole.size() >= 5) {
+        const size_t lead = whole.size() % 3 == 0 ? 3 : whole.size() % 3;
+        std::string grouped = whole.substr(0, lead);
+        for (size_t i = lead; i < whole.size(); i += 3) grouped += "." + whole.substr(i, 3);
+        whole = grouped;
+    }
+    return (negative ? "-" : "") + whole + (fraction.empty() ? "" : "," + fraction);
+}
+
 }  // namespace rt

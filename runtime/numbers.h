@@ -33,6 +33,12 @@ std::string decimalText(double value, std::string_view decimalPoint);
 // double gives an infinity of its sign, for the caller to refuse.
 double parseLeadingNumber(std::string_view text);
 
+// A number as a Catalan text on a graph's axis writes it: at most six
+// significant digits, never an exponent, a decimal comma, and the thousands
+// grouped with points from five digits on ("10.000.000", "20.000", "2000",
+// "0,25").
+std::string axisNumber(double value);
+
 // Int: the largest whole number not above the value.
 float Int(float value);
 double Int(double value);

@@ -62,7 +62,7 @@ void Runtime::dispatchLater(QWidget* origin, std::function<void()> handler)
     // a running handler leaves waiting is taken when it ends.
     if (idle)
         QMetaObject::invokeMethod(
-            qApp,
+            &queued_,
             [this] {
                 if (!ended_ && depth_ == 0 && !draining_ && !waiting_.empty()) afterHandlers();
             },

@@ -99,6 +99,9 @@ private:
     std::function<void(const QString&)> reporter_;
     std::function<void()> onRecolour_;
     bool askBeforeEnding_;
+    // What a call queued for later is tied to: gone with the runtime, it
+    // takes the call with it.
+    QObject queued_;
     bool asking_ = false;
 };
 

@@ -22,7 +22,7 @@ constexpr MeasureColumn kMeasures[] = {
     {"Temps de caiguda (s)", "Temps de caiguda, en segons"},
 };
 constexpr MeasureLaw kLaw{
-    .title = "Velocitat de sortida segons la diferència d'altures",
+    .title = "Velocitat de sortida en funció de la diferència d'altures",
     .xAxis = "hl − hf (m)",
     .xHeard = "diferència entre l'altura del líquid i la del forat, en metres",
     .yAxis = "v (m/s)",

@@ -21,7 +21,7 @@ constexpr MeasureColumn kMeasures[] = {
     {"Diferència de pressions (mm)", "Diferència de pressions, en mil·límetres de columna d'aigua"},
 };
 constexpr MeasureLaw kLaw{
-    .title = "Diferència de pressions segons el cabal",
+    .title = "Diferència de pressions en funció del cabal",
     .xAxis = "Q (l/min)",
     .xHeard = "cabal, en litres per minut",
     .yAxis = "p1 − p2 (mm)",

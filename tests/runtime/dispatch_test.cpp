@@ -107,6 +107,21 @@ TEST_F(Dispatch, AssistiveActionsDuringAHandlerWaitAndKeepTheirOrder)
     EXPECT_EQ(f.txtA.Text(), "73,5");  // the tool's edit, after B's
 }
 
+// An assistive action answered just before its runtime goes (a test's,
+// a program's at its end): the call it queued goes with it.
+TEST(DispatchLater, ARuntimeGoneTakesItsQueuedCallWithIt)
+{
+    bool ran = false;
+    {
+        rt::Runtime gone{sessionOptions()};
+        QWidget origin;
+        origin.show();
+        gone.dispatchLater(&origin, [&] { ran = true; });
+    }
+    settle();
+    EXPECT_FALSE(ran);
+}
+
 TEST_F(Dispatch, TheCloseBoxWinsOverClicksQueuedBeforeIt)
 {
     // While cmdA's handler runs, the pupil clicks cmdA three times more and

@@ -173,14 +173,27 @@ TEST_P(InLocale, SpokenTextTable)
     for (const auto& c : cases) EXPECT_EQ(spokenText(c.shown), c.spoken) << c.shown;
     // Said twice, the same: the program's own Catalan sentences pass through.
     for (const auto& c : cases) EXPECT_EQ(spokenText(c.spoken), c.spoken) << c.spoken;
+    // A graph's ticks: grouped from five digits, never an exponent.
+    const struct {
+        double value;
+        const char* text;
+    } ticks[] = {{1e7, "10.000.000"},    {5e7, "50.000.000"}, {20000, "20.000"}, {123456, "123.456"},
+                 {2000, "2000"},         {0.25, "0,25"},      {0, "0"},          {0.2 * 3, "0,6"},
+                 {1.2345678, "1,23457"}, {-0.5, "-0,5"}};
+    for (const auto& t : ticks) EXPECT_EQ(rt::axisNumber(t.value), t.text) << t.value;
     // A number on its own, and text that is none.
     EXPECT_EQ(spokenNumber(" 79379.99"), "79379,99");
     EXPECT_EQ(spokenNumber(" 0"), "0");
     EXPECT_EQ(spokenNumber("abc"), "abc");
     // In a table, as a Catalan spreadsheet reads numbers.
-    for (const auto& [shown, written] : {std::pair{" 4.244", "4,244"}, {" .2182219", "0,2182219"},
-                                         {"-.25", "-0,25"}, {" 5E+07", "5E+07"}, {" 1.234568E+07", "1,234568E+07"},
-                                         {"98.000", "98000"}, {" 250", "250"}, {"E > F, puja", "E > F, puja"}})
+    for (const auto& [shown, written] : {std::pair{" 4.244", "4,244"},
+                                         {" .2182219", "0,2182219"},
+                                         {"-.25", "-0,25"},
+                                         {" 5E+07", "5E+07"},
+                                         {" 1.234568E+07", "1,234568E+07"},
+                                         {"98.000", "98000"},
+                                         {" 250", "250"},
+                                         {"E > F, puja", "E > F, puja"}})
         EXPECT_EQ(writtenNumber(shown), written) << shown;
     EXPECT_EQ(unitWords("mm", true), "mil·límetre");
     EXPECT_EQ(unitWords("abc", false), "");

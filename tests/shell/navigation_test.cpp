@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFile>
 #include <QIcon>
 #include <QImage>
@@ -494,8 +495,9 @@ TEST_F(Navigation, EveryCalculationIsARowOfTheTableThatF9OpensAndCtrlCCopies)
          "caiguda (s)\n2\t0,5\t5,42\t1,73\t0,32\n8,03\t8,03\t0\t0\t1,28\n",
          "Altura del líquid (m)\tAltura del forat (m)\tVelocitat de sortida (m/s)\tDistància del raig (m)\tTemps de "
          "caiguda (s)\n2\t0,5\t5,42\t1,73\t0,32\n",
-         "Gràfic: Velocitat de sortida segons la diferència d'altures. 2 punts mesurats; la corba de la fórmula, v és "
-         "igual a l'arrel quadrada de 2 per g per la diferència d'altures, passa per tots. Eix horitzontal: diferència "
+         "Gràfic: velocitat de sortida en funció de la diferència d'altures. 2 punts mesurats. La corba de la fórmula "
+         "mostra que v és igual a l'arrel quadrada de 2 per g per la diferència d'altures; passa per tots els punts. "
+         "Eix horitzontal: diferència "
          "entre l'altura del líquid i la del forat, en metres; eix vertical: velocitat de sortida, en metres per "
          "segon."},
         {"cmdPascal",
@@ -509,8 +511,11 @@ TEST_F(Navigation, EveryCalculationIsARowOfTheTableThatF9OpensAndCtrlCCopies)
          "10\t10\t200\t0,1273885\t4000\n5000\t10\t1000\t63,69427\t5E+07\n",
          "Força aplicada (N)\tDiàmetre èmbol 1 (mm)\tDiàmetre èmbol 2 (mm)\tPressió (MPa)\tForça resultant (N)\n"
          "10\t10\t200\t0,1273885\t4000\n",
-         "Gràfic: Força resultant segons la força aplicada. 2 punts mesurats; la corba de la fórmula, R és igual a F "
-         "per D2 al quadrat dividit per D1 al quadrat, passa pel de l'última mesura. Eix horitzontal: força aplicada, "
+         "Gràfic: força resultant en funció de la força aplicada. 2 punts mesurats. La corba de la fórmula mostra que "
+         "R "
+         "és igual a F per D2 al quadrat dividit per D1 al quadrat; passa pel punt de l'última mesura. Eix "
+         "horitzontal: "
+         "força aplicada, "
          "en newtons; eix vertical: força resultant, en newtons."},
         // With the pupil's answer, and whether the motion bore it out.
         {"cmdArquímedes",
@@ -527,8 +532,9 @@ TEST_F(Navigation, EveryCalculationIsARowOfTheTableThatF9OpensAndCtrlCCopies)
          "baixa\tNo\n5\t2\t98000\tE = F, es manté\tSí\n",
          "Altura del producte (m)\tDensitat (kg/dm3)\tPes F (N)\tResposta\tEncertada\n5\t1,5\t73500\tE < F, "
          "baixa\tNo\n",
-         "Gràfic: Pes del recipient segons la densitat del producte. 2 punts mesurats; la corba de la fórmula, F és "
-         "igual a 9800 per l'altura del producte per la densitat, passa per tots. Eix horitzontal: densitat del "
+         "Gràfic: pes del recipient en funció de la densitat del producte. 2 punts mesurats. La corba de la fórmula "
+         "mostra que F és igual a 9800 per l'altura del producte per la densitat; passa per tots els punts. Eix "
+         "horitzontal: densitat del "
          "producte, en quilograms per decímetre cúbic; eix vertical: pes del recipient, en newtons."},
     };
     unsigned long time = 5'000'000;
@@ -628,7 +634,8 @@ TEST_F(Navigation, TheTableIsSavedAsACatalanCsvOrSaysWhyNot)
     EXPECT_EQ(QImage(folder.filePath("mesures.png")).size(), QSize(960, 540));
     QFile svg(folder.filePath("mesures.svg"));
     ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(svg.readAll().contains("<title>Gràfic: Velocitat de sortida segons la diferència d'altures. 2 punts"));
+    EXPECT_TRUE(
+        svg.readAll().contains("<title>Gràfic: velocitat de sortida en funció de la diferència d'altures. 2 punts"));
 
     // A folder that takes no file: as root, only one the system keeps.
     QTemporaryDir locked;
@@ -647,6 +654,22 @@ TEST_F(Navigation, TheTableIsSavedAsACatalanCsvOrSaysWhyNot)
     EXPECT_FALSE(QFile::exists(refused));
     EXPECT_EQ(torricelli.measurements().rowCount(), 3);
     EXPECT_TRUE(torricelli.measurements().unsaved());
+
+    // The table written but not its graph: said so, and the rows saved.
+    QTemporaryDir half;
+    ASSERT_TRUE(QDir(half.path()).mkdir("mesures.png"));  // no file can take its name
+    EXPECT_FALSE(window->saveTo(half.filePath("mesures.csv")));
+    box = nullptr;
+    for (QMessageBox* shown : window->findChildren<QMessageBox*>())
+        if (shown->isVisible()) box = shown;
+    ASSERT_NE(box, nullptr);
+    const QString halfSaid = box->text();
+    box->accept();
+    EXPECT_TRUE(halfSaid.startsWith(QString("La taula s'ha desat a «%1», però no s'ha pogut desar el gràfic a «%2»: ")
+                                        .arg(half.filePath("mesures.csv"), half.filePath("mesures.png"))))
+        << halfSaid.toStdString();
+    EXPECT_TRUE(QFile::exists(half.filePath("mesures.csv")));
+    EXPECT_FALSE(torricelli.measurements().unsaved());
     window->close();
 }
 
