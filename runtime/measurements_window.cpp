@@ -35,10 +35,10 @@ MeasurementsWindow::MeasurementsWindow(Measurements& measurements, const QString
       file_(file),
       table_(new QTableView(this)),
       graph_(new MeasurementsGraph(measurements, this)),
-      empty_(new QLabel(QStringLiteral("Encara no hi ha cap mesura: cada càlcul n'hi afegeix una fila."), this)),
+      empty_(new QLabel(QStringLiteral("Encara no hi ha cap mesura: cada càlcul hi afegeix una fila."), this)),
       copyButton_(new QPushButton(QStringLiteral("&Copia"), this)),
       saveButton_(new QPushButton(QStringLiteral("&Desa…"), this)),
-      removeButton_(new QPushButton(QStringLiteral("Esborra la &fila"), this)),
+      removeButton_(new QPushButton(QStringLiteral("Esborra les &files triades"), this)),
       removeAllButton_(new QPushButton(QStringLiteral("Esborra-ho &tot…"), this)),
       designFont_(font()),
       display_(session.display()),
@@ -65,8 +65,8 @@ MeasurementsWindow::MeasurementsWindow(Measurements& measurements, const QString
     setObjectName(QStringLiteral("mesures"));
     setWindowTitle(QStringLiteral("Mesures: %1").arg(simulator));
     setAccessibleDescription(
-        QStringLiteral("Les mesures de cada càlcul, una fila cada una: primer les dades i "
-                       "després els resultats. Ctrl+C copia les files triades, o totes."));
+        QStringLiteral("Una fila per càlcul: primer les dades i després els resultats. Ctrl+C copia les files "
+                       "triades o, si no n'heu triat cap, totes."));
     table_->setObjectName(QStringLiteral("taulaDeMesures"));
     table_->setAccessibleName(QStringLiteral("Mesures"));
     table_->setModel(&measurements_);
@@ -132,14 +132,17 @@ void MeasurementsWindow::removeChosen()
 void MeasurementsWindow::removeAll()
 {
     if (measurements_.empty()) return;
-    auto* ask = new QMessageBox(QMessageBox::Question, QStringLiteral("Esborrar les mesures"),
+    auto* ask = new QMessageBox(QMessageBox::Question, QStringLiteral("Esborra les mesures"),
                                 QStringLiteral("Voleu esborrar totes les mesures d'aquest simulador? No es podran "
                                                "recuperar."),
-                                QMessageBox::Yes | QMessageBox::No, this);
-    ask->setDefaultButton(QMessageBox::No);
+                                QMessageBox::NoButton, this);
+    QAbstractButton* erase = ask->addButton(QStringLiteral("&Esborra-les"), QMessageBox::DestructiveRole);
+    QPushButton* keep = ask->addButton(QStringLiteral("Cancel·la"), QMessageBox::RejectRole);
+    ask->setDefaultButton(keep);
+    ask->setEscapeButton(keep);
     ask->setAttribute(Qt::WA_DeleteOnClose);
-    QObject::connect(ask, &QMessageBox::finished, this, [this](int answer) {
-        if (answer == QMessageBox::Yes) measurements_.clear();
+    QObject::connect(ask, &QMessageBox::finished, this, [this, ask, erase] {
+        if (ask->clickedButton() == erase) measurements_.clear();
     });
     ask->open();
 }

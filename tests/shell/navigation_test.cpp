@@ -599,6 +599,59 @@ TEST_F(Navigation, EveryCalculationIsARowOfTheTableThatF9OpensAndCtrlCCopies)
     }
 }
 
+// Delete removes the rows chosen, and the current one when none is;
+// "Esborra-ho tot…" asks first, and "Cancel·la", its default, keeps them.
+TEST_F(Navigation, RowsAreRemovedWhenChosenAndAllOfThemOnlyAfterAsking)
+{
+    click(menu(), "cmdVenturi");
+    rt::FormInstanceBase& venturi = program.instance<venturi::Instance>();
+    for (int cabal : {100, 200, 300, 400}) {
+        pupil::set(*venturi.window(), "hsbCabal", cabal);
+        pupil::click(*venturi.window(), "cmdCalcular");
+    }
+    venturi.showMeasurements();
+    rt::MeasurementsWindow* window = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == "mesures" && w->isVisible()) window = dynamic_cast<rt::MeasurementsWindow*>(w);
+    ASSERT_NE(window, nullptr);
+    activate(*window);
+    rt::Measurements& rows = venturi.measurements();
+    const auto first = [&] { return rows.data(rows.index(0, 0), Qt::DisplayRole).toString(); };
+    window->table().selectRow(1);
+    sendKey(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier, 6'000'000);
+    sendKey(QEvent::KeyRelease, Qt::Key_Delete, Qt::NoModifier, 6'000'050);
+    ASSERT_EQ(rows.rowCount(), 3);
+    EXPECT_EQ(rows.data(rows.index(1, 0), Qt::DisplayRole).toString(), "300");
+    window->table().clearSelection();
+    window->table().setCurrentIndex(rows.index(0, 0));
+    window->table().clearSelection();
+    sendKey(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier, 6'001'000);
+    sendKey(QEvent::KeyRelease, Qt::Key_Delete, Qt::NoModifier, 6'001'050);
+    ASSERT_EQ(rows.rowCount(), 2);
+    EXPECT_EQ(first(), "300");
+
+    const auto ask = [&]() -> QMessageBox* {
+        window->removeAll();
+        for (QMessageBox* shown : window->findChildren<QMessageBox*>())
+            if (shown->isVisible()) return shown;
+        return nullptr;
+    };
+    QMessageBox* question = ask();
+    ASSERT_NE(question, nullptr);
+    EXPECT_EQ(question->windowTitle(), "Esborra les mesures");
+    ASSERT_NE(question->defaultButton(), nullptr);
+    EXPECT_EQ(question->defaultButton()->text(), "Cancel·la");
+    question->defaultButton()->click();
+    EXPECT_EQ(rows.rowCount(), 2);
+    question = ask();
+    ASSERT_NE(question, nullptr);
+    for (QAbstractButton* b : question->buttons())
+        if (b->text() == "&Esborra-les") b->click();
+    EXPECT_EQ(rows.rowCount(), 0);
+    EXPECT_FALSE(rows.unsaved());
+    window->close();
+}
+
 // "Desa…" writes a CSV a Catalan spreadsheet opens as numbers, whole or not
 // at all; a folder that takes no file says so in Catalan and keeps the rows.
 TEST_F(Navigation, TheTableIsSavedAsACatalanCsvOrSaysWhyNot)
