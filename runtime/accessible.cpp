@@ -10,6 +10,8 @@
 #include <cmath>
 
 #include "form.h"
+#include "measurements_graph.h"
+#include "measurements_window.h"
 #include "speech.h"
 #include "spoken.h"
 #include "windowed.h"
@@ -49,7 +51,10 @@ public:
 
     QAccessible::Role role() const override
     {
-        if (form() != nullptr) return QAccessible::Window;
+        // A window of the runtime's, the measurements' too: a frame.
+        if (form() != nullptr || dynamic_cast<const MeasurementsWindow*>(widget()) != nullptr)
+            return QAccessible::Window;
+        if (dynamic_cast<const MeasurementsGraph*>(widget()) != nullptr) return QAccessible::Chart;
         if (surface() != nullptr) return QAccessible::Graphic;
         if (announcer() != nullptr) return QAccessible::Notification;
         if (const PictureBox* box = pictureBox())
@@ -297,7 +302,8 @@ QAccessibleInterface* runtimeAccessible(const QString& className, QObject* objec
         return nullptr;
     }
     if (dynamic_cast<Form*>(widget) != nullptr || formOfClient(widget) != nullptr ||
-        dynamic_cast<DrawingSurface*>(widget) != nullptr || dynamic_cast<Announcer*>(widget) != nullptr)
+        dynamic_cast<DrawingSurface*>(widget) != nullptr || dynamic_cast<Announcer*>(widget) != nullptr ||
+        dynamic_cast<MeasurementsWindow*>(widget) != nullptr || dynamic_cast<MeasurementsGraph*>(widget) != nullptr)
         return new RuntimeAccessible(widget, QAccessible::Client);
     // Asked for while still being built: interfaces that find out what the
     // widget is at each call.

@@ -582,6 +582,11 @@ TEST_F(Navigation, EveryCalculationIsARowOfTheTableThatF9OpensAndCtrlCCopies)
         auto* graph = window->findChild<QWidget*>("gràficDeMesures");
         ASSERT_NE(graph, nullptr);
         EXPECT_EQ(QAccessible::queryAccessibleInterface(graph)->text(QAccessible::Name), QString::fromUtf8(c.graph));
+        // A frame named by its title, and a chart: what a screen reader says they are.
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(graph)->role(), QAccessible::Chart);
+        QAccessibleInterface* frame = QAccessible::queryAccessibleInterface(window);
+        EXPECT_EQ(frame->role(), QAccessible::Window);
+        EXPECT_EQ(frame->text(QAccessible::Name), window->windowTitle());
         QApplication::clipboard()->clear();
         press(Qt::Key_C, Qt::ControlModifier);
         EXPECT_EQ(QApplication::clipboard()->text(), QString::fromUtf8(c.all)) << c.simulator;
