@@ -19,7 +19,7 @@ namespace {
 
 constexpr MeasureColumn kMeasures[] = {
     {"Altura del producte (m)", "Altura del producte, en metres"},
-    {"Densitat (kg/dm3)", "Densitat, en quilograms per decímetre cúbic"},
+    {"Densitat (kg/dm³)", "Densitat, en quilograms per decímetre cúbic"},
     {"Pes F (N)", "Pes del recipient, en newtons"},
     {"Resposta", "Resposta"},
     {"Encertada", "Resposta encertada"},
@@ -27,7 +27,7 @@ constexpr MeasureColumn kMeasures[] = {
 constexpr int kSameHeight[] = {0};
 constexpr MeasureLaw kLaw{
     .title = "Pes del recipient en funció de la densitat del producte",
-    .xAxis = "ρp (kg/dm3)",
+    .xAxis = "ρp (kg/dm³)",
     .xHeard = "densitat del producte, en quilograms per decímetre cúbic",
     .yAxis = "F (N)",
     .yHeard = "pes del recipient, en newtons",

@@ -19,9 +19,9 @@ constexpr MeasureColumn kMeasures[] = {
     {"Diàmetre 1 (mm)", "Diàmetre 1, en mil·límetres"},
     {"Diàmetre 2 (mm)", "Diàmetre 2, en mil·límetres"},
     {"Diàmetre 3 (mm)", "Diàmetre 3, en mil·límetres"},
-    {"Velocitat 1 (m/s)", "Velocitat 1, en metres per segon"},
-    {"Velocitat 2 (m/s)", "Velocitat 2, en metres per segon"},
-    {"Velocitat 3 (m/s)", "Velocitat 3, en metres per segon"},
+    {"Velocitat al tram 1 (m/s)", "Velocitat al tram 1, en metres per segon"},
+    {"Velocitat al tram 2 (m/s)", "Velocitat al tram 2, en metres per segon"},
+    {"Velocitat al tram 3 (m/s)", "Velocitat al tram 3, en metres per segon"},
 };
 constexpr int kSameFlow[] = {0};
 constexpr MeasureLaw kLaw{

@@ -16,8 +16,8 @@ namespace {
 
 constexpr MeasureColumn kMeasures[] = {
     {"Força aplicada (N)", "Força aplicada, en newtons"},
-    {"Diàmetre èmbol 1 (mm)", "Diàmetre de l'èmbol 1, en mil·límetres"},
-    {"Diàmetre èmbol 2 (mm)", "Diàmetre de l'èmbol 2, en mil·límetres"},
+    {"Diàmetre de l'èmbol 1 (mm)", "Diàmetre de l'èmbol 1, en mil·límetres"},
+    {"Diàmetre de l'èmbol 2 (mm)", "Diàmetre de l'èmbol 2, en mil·límetres"},
     {"Pressió (MPa)", "Pressió, en megapascals"},
     {"Força resultant (N)", "Força resultant, en newtons"},
 };

@@ -16,15 +16,15 @@ namespace {
 
 constexpr MeasureColumn kMeasures[] = {
     {"Cabal (l/min)", "Cabal, en litres per minut"},
-    {"Velocitat 1 (m/s)", "Velocitat a la canonada 1, en metres per segon"},
-    {"Velocitat 2 (m/s)", "Velocitat a la canonada 2, en metres per segon"},
-    {"Diferència de pressions (mm)", "Diferència de pressions, en mil·límetres de columna d'aigua"},
+    {"Velocitat a la canonada 1 (m/s)", "Velocitat a la canonada 1, en metres per segon"},
+    {"Velocitat a la canonada 2 (m/s)", "Velocitat a la canonada 2, en metres per segon"},
+    {"Diferència de pressions (mm d'aigua)", "Diferència de pressions, en mil·límetres de columna d'aigua"},
 };
 constexpr MeasureLaw kLaw{
     .title = "Diferència de pressions en funció del cabal",
     .xAxis = "Q (l/min)",
     .xHeard = "cabal, en litres per minut",
-    .yAxis = "p1 − p2 (mm)",
+    .yAxis = "p1 − p2 (mm d'aigua)",
     .yHeard = "diferència de pressions, en mil·límetres de columna d'aigua",
     .curve = "la diferència de pressions creix amb el quadrat del cabal",
     .points =

@@ -507,9 +507,11 @@ TEST_F(Navigation, EveryCalculationIsARowOfTheTableThatF9OpensAndCtrlCCopies)
              pupil::set(f, "HSBDiàmetreÈmbol2", 1000);
              pupil::click(f, "cmdCalcular");
          },
-         "Força aplicada (N)\tDiàmetre èmbol 1 (mm)\tDiàmetre èmbol 2 (mm)\tPressió (MPa)\tForça resultant (N)\n"
+         "Força aplicada (N)\tDiàmetre de l'èmbol 1 (mm)\tDiàmetre de l'èmbol 2 (mm)\tPressió (MPa)\tForça resultant "
+         "(N)\n"
          "10\t10\t200\t0,1273885\t4000\n5000\t10\t1000\t63,69427\t5E+07\n",
-         "Força aplicada (N)\tDiàmetre èmbol 1 (mm)\tDiàmetre èmbol 2 (mm)\tPressió (MPa)\tForça resultant (N)\n"
+         "Força aplicada (N)\tDiàmetre de l'èmbol 1 (mm)\tDiàmetre de l'èmbol 2 (mm)\tPressió (MPa)\tForça resultant "
+         "(N)\n"
          "10\t10\t200\t0,1273885\t4000\n",
          "Gràfic: força resultant en funció de la força aplicada. 2 punts mesurats. La corba de la fórmula mostra que "
          "R "
@@ -517,6 +519,39 @@ TEST_F(Navigation, EveryCalculationIsARowOfTheTableThatF9OpensAndCtrlCCopies)
          "horitzontal: "
          "força aplicada, "
          "en newtons; eix vertical: força resultant, en newtons."},
+        {"cmdVenturi",
+         [](QWidget& f) {
+             for (int cabal : {100, 200}) {
+                 pupil::set(f, "hsbCabal", cabal);
+                 pupil::click(f, "cmdCalcular");
+             }
+         },
+         "Cabal (l/min)\tVelocitat a la canonada 1 (m/s)\tVelocitat a la canonada 2 (m/s)\tDiferència de pressions (mm "
+         "d'aigua)\n100\t0,053\t0,849\t36\n200\t0,106\t1,698\t146\n",
+         "Cabal (l/min)\tVelocitat a la canonada 1 (m/s)\tVelocitat a la canonada 2 (m/s)\tDiferència de pressions (mm "
+         "d'aigua)\n100\t0,053\t0,849\t36\n",
+         "Gràfic: diferència de pressions en funció del cabal. 2 punts mesurats. La corba de la fórmula mostra que la "
+         "diferència de pressions creix amb el quadrat del cabal; passa per tots els punts. Eix horitzontal: cabal, en "
+         "litres per minut; eix vertical: diferència de pressions, en mil·límetres de columna d'aigua."},
+        // Three speeds a row, a point each on the graph.
+        {"cmdContinuïtat",
+         [](QWidget& f) {
+             pupil::set(f, "hsbCabal", 60);
+             pupil::set(f, "HSBDiàmetre1", 20);
+             pupil::set(f, "HSBDiàmetre2", 40);
+             pupil::set(f, "HSBDiàmetre3", 80);
+             pupil::click(f, "cmdCalcular");
+             pupil::set(f, "HSBDiàmetre1", 100);
+             pupil::click(f, "cmdCalcular");
+         },
+         "Cabal (l/min)\tDiàmetre 1 (mm)\tDiàmetre 2 (mm)\tDiàmetre 3 (mm)\tVelocitat al tram 1 (m/s)\tVelocitat al "
+         "tram 2 (m/s)\tVelocitat al tram 3 (m/s)\n60\t20\t40\t80\t3,183\t0,796\t0,199\n60\t100\t40\t80\t0,127\t0,796\t"
+         "0,199\n",
+         "Cabal (l/min)\tDiàmetre 1 (mm)\tDiàmetre 2 (mm)\tDiàmetre 3 (mm)\tVelocitat al tram 1 (m/s)\tVelocitat al "
+         "tram 2 (m/s)\tVelocitat al tram 3 (m/s)\n60\t20\t40\t80\t3,183\t0,796\t0,199\n",
+         "Gràfic: velocitat del fluid en funció del diàmetre del tram. 6 punts mesurats. La corba de la fórmula mostra "
+         "que v és igual al cabal dividit per la secció del tram; passa per tots els punts. Eix horitzontal: diàmetre "
+         "del tram, en mil·límetres; eix vertical: velocitat del fluid, en metres per segon."},
         // With the pupil's answer, and whether the motion bore it out.
         {"cmdArquímedes",
          [](QWidget& f) {
@@ -528,9 +563,9 @@ TEST_F(Navigation, EveryCalculationIsARowOfTheTableThatF9OpensAndCtrlCCopies)
                  pupil::click(f, "cmdIniciarMoviment");
              }
          },
-         "Altura del producte (m)\tDensitat (kg/dm3)\tPes F (N)\tResposta\tEncertada\n5\t1,5\t73500\tE < F, "
+         "Altura del producte (m)\tDensitat (kg/dm³)\tPes F (N)\tResposta\tEncertada\n5\t1,5\t73500\tE < F, "
          "baixa\tNo\n5\t2\t98000\tE = F, es manté\tSí\n",
-         "Altura del producte (m)\tDensitat (kg/dm3)\tPes F (N)\tResposta\tEncertada\n5\t1,5\t73500\tE < F, "
+         "Altura del producte (m)\tDensitat (kg/dm³)\tPes F (N)\tResposta\tEncertada\n5\t1,5\t73500\tE < F, "
          "baixa\tNo\n",
          "Gràfic: pes del recipient en funció de la densitat del producte. 2 punts mesurats. La corba de la fórmula "
          "mostra que F és igual a 9800 per l'altura del producte per la densitat; passa per tots els punts. Eix "
