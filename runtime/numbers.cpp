@@ -286,11 +286,22 @@ std::string axisNumber(double value)
     if (negative) whole.erase(0, 1);
     if (whole.size() >= 5) {
         const size_t lead = whole.size() % 3 == 0 ? 3 : whole.size() % 3;
+        // (Appended piece by piece: g++ 12 warns of an overlap that is none
+        // in the string concatenations.)
         std::string grouped = whole.substr(0, lead);
-        for (size_t i = lead; i < whole.size(); i += 3) grouped += "." + whole.substr(i, 3);
+        for (size_t i = lead; i < whole.size(); i += 3) {
+            grouped.push_back('.');
+            grouped.append(whole, i, 3);
+        }
         whole = grouped;
     }
-    return (negative ? "-" : "") + whole + (fraction.empty() ? "" : "," + fraction);
+    std::string out = negative ? "-" : "";
+    out.append(whole);
+    if (!fraction.empty()) {
+        out.push_back(',');
+        out.append(fraction);
+    }
+    return out;
 }
 
 }  // namespace rt
