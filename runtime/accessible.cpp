@@ -237,6 +237,9 @@ public:
     {
         QAccessible::State state = QAccessibleWidget::state();
         state.pressed = button().isDown();
+        // The button Enter presses, as Qt says it of its own: in a message
+        // box, the default answer.
+        if (const auto* push = qobject_cast<const QPushButton*>(&button())) state.defaultButton = push->isDefault();
         if (role() == QAccessible::RadioButton) {
             state.checkable = true;
             state.checked = button().isChecked();

@@ -776,13 +776,19 @@ TEST_F(Navigation, QuittingWithMeasurementsNotYetSavedAsksFirst)
     click(menu(), "cmdPascal");
     click(*program.instance<pascal::Instance>().window(), "cmdCalcular");
     click(*program.instance<pascal::Instance>().window(), "cmdSortir");
-    QStringList asked;
+    QStringList asked, defaults;
     // Answers the question, once it is up: Escape, or a click on a button.
     std::function<void(const char*)> answer = [&](const char* button) {
         QTimer::singleShot(10, [&, button] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             if (box == nullptr) return answer(button);
             asked << box->text();
+            // A screen reader hears which button Enter presses: Qt's own
+            // interface for Qt's own button.
+            if (QPushButton* byDefault = box->defaultButton()) {
+                QAccessibleInterface* heard = QAccessible::queryAccessibleInterface(byDefault);
+                if (heard->state().defaultButton) defaults << heard->text(QAccessible::Name);
+            }
             if (button == nullptr) return QTest::keyClick(box, Qt::Key_Escape);
             for (QAbstractButton* b : box->buttons())
                 if (b->text() == QString::fromUtf8(button)) QTest::mouseClick(b, Qt::LeftButton);
@@ -803,4 +809,5 @@ TEST_F(Navigation, QuittingWithMeasurementsNotYetSavedAsksFirst)
     EXPECT_EQ(QCoreApplication::exec(), 0);
     EXPECT_TRUE(runtime.ended());
     EXPECT_EQ(asked, QStringList(2, "Hi ha mesures que encara no heu desat. Voleu desar-les abans de sortir?"));
+    EXPECT_EQ(defaults, QStringList(2, "Desa…"));
 }
