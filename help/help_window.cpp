@@ -285,9 +285,8 @@ HelpWindow::HelpWindow(rt::Session& session)
     layout->addWidget(contents);
     layout->addWidget(scroll_, 1);
 
-    rt::KeyActions keys = rt::sharedKeyActions(session, fit_, notice_, QString());
-    keys.emplace_back(rt::Key::Close, [this] { close(); });
-    rt::installKeys(*this, rt::HelpWindowKind, keys);
+    rt::installKeys(*this, rt::HelpWindowKind,
+                    rt::sharedKeyActions(*this, rt::HelpWindowKind, session, fit_, notice_, QString()));
     // What the keyboard reads is in view.
     QObject::connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
         if (now != nullptr && content_ != nullptr && content_->isAncestorOf(now))

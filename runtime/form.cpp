@@ -31,7 +31,7 @@ Form::Form(Session& session, const FormProps& props)
       law_(props.law),
       helpPage_(QString::fromUtf8(props.help))
 {
-    KeyActions keys = sharedKeyActions(session, fit_, notice_, helpPage_);
+    KeyActions keys = sharedKeyActions(*this, kind(), session, fit_, notice_, helpPage_);
     // F9: a simulator's measurements.
     if (!measures_.empty())
         keys.emplace_back(Key::Measurements, [this] {

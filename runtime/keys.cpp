@@ -111,9 +111,10 @@ void installKeys(QWidget& window, WindowKind kind, const KeyActions& actions)
     }
 }
 
-KeyActions sharedKeyActions(Session& session, WindowFit& fit, Notice& notice, const QString& helpPage)
+KeyActions sharedKeyActions(QWidget& window, WindowKind kind, Session& session, WindowFit& fit, Notice& notice,
+                            const QString& helpPage)
 {
-    return {
+    KeyActions actions{
         {Key::Help, [&session, helpPage] { session.showHelp(helpPage); }},
         {Key::SlowMotion, [&session, &notice] { stepSlowMotion(session.pacer(), notice); }},
         {Key::Contrast, [&session, &notice] { toggleContrast(session, notice); }},
@@ -122,6 +123,8 @@ KeyActions sharedKeyActions(Session& session, WindowFit& fit, Notice& notice, co
         {Key::ZoomOut, [&fit] { fit.stepZoom(-1); }},
         {Key::ZoomReset, [&fit] { fit.stepZoom(0); }},
     };
+    if (appliesIn(keyEntry(Key::Close), kind)) actions.emplace_back(Key::Close, [&window] { window.close(); });
+    return actions;
 }
 
 }  // namespace rt

@@ -60,7 +60,9 @@ using KeyActions = std::vector<std::pair<Key, std::function<void()>>>;
 void installKeys(QWidget& window, WindowKind kind, const KeyActions& actions);
 // The actions of the keys every window has: F1 opens the help at
 // `helpPage`, F5 and F7 are shown and said by `notice`, F11 and the zoom
-// keys act on `fit`.
-KeyActions sharedKeyActions(Session& session, WindowFit& fit, Notice& notice, const QString& helpPage);
+// keys act on `fit`; and Esc closes `window` where the table gives a window
+// of `kind` that key.
+KeyActions sharedKeyActions(QWidget& window, WindowKind kind, Session& session, WindowFit& fit, Notice& notice,
+                            const QString& helpPage);
 
 }  // namespace rt

@@ -57,9 +57,8 @@ MeasurementsWindow::MeasurementsWindow(Measurements& measurements, const QString
       said_(*this),
       notice_(*this, [this](const QString& sentence) { said_.say(sentence); })
 {
-    KeyActions keys = sharedKeyActions(session, fit_, notice_, help);
-    keys.emplace_back(Key::Close, [this] { close(); });
-    installKeys(*this, MeasurementsWindowKind, keys);
+    installKeys(*this, MeasurementsWindowKind,
+                sharedKeyActions(*this, MeasurementsWindowKind, session, fit_, notice_, help));
     // (A widget's accessible help is its "what's this" text.)
     setWhatsThis(QString::fromStdString(spokenText(keysHelp(MeasurementsWindowKind).toStdString())));
     setObjectName(QStringLiteral("mesures"));
